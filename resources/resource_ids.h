@@ -1,0 +1,2 @@
+#pragma once
+#define kProgramIconName "DEFAULT_ICON"
