@@ -120,6 +120,7 @@ std::optional<DateTimeFields> FieldsFromDateTime(DateTime x) {
   if (x <= 0 && whole_days != std::trunc(x)) {
     whole_days = std::trunc(x) + 1;
   }
+  // A fraction a hair below one must not round up to second 86400 in the product.
   const double magnitude = std::fabs(rounded);
   const auto seconds =
       std::min(static_cast<std::int32_t>((magnitude - std::floor(magnitude)) * kSecondsPerDay),
