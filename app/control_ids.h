@@ -10,16 +10,16 @@ using ControlId = std::uint32_t;
 
 namespace ids {
 inline constexpr ControlId kMainWindow = 0x52010001;
-inline constexpr ControlId kLabel1 = 0x16010002;  // the clock
-inline constexpr ControlId kTimer1 = 0x16010003;  // paces the clock
-inline constexpr ControlId kLabel2 = 0x16010004;  // the status line
-inline constexpr ControlId kEditBox1 = 0x16010005;  // the hour
-inline constexpr ControlId kLabel3 = 0x16010006;  // "时"
-inline constexpr ControlId kEditBox2 = 0x16010007;  // the minute
-inline constexpr ControlId kLabel4 = 0x16010008;  // "分"
-inline constexpr ControlId kButton1 = 0x16010009;  // arms the schedule
-inline constexpr ControlId kTimer2 = 0x1601000C;  // paces the schedule
-inline constexpr ControlId kLabel5 = 0x16010012;  // the title banner
+inline constexpr ControlId kLabel1 = 0x16010002;        // the clock
+inline constexpr ControlId kTimer1 = 0x16010003;        // paces the clock
+inline constexpr ControlId kLabel2 = 0x16010004;        // the status line
+inline constexpr ControlId kEditBox1 = 0x16010005;      // the hour
+inline constexpr ControlId kLabel3 = 0x16010006;        // "时"
+inline constexpr ControlId kEditBox2 = 0x16010007;      // the minute
+inline constexpr ControlId kLabel4 = 0x16010008;        // "分"
+inline constexpr ControlId kButton1 = 0x16010009;       // arms the schedule
+inline constexpr ControlId kTimer2 = 0x1601000C;        // paces the schedule
+inline constexpr ControlId kLabel5 = 0x16010012;        // the title banner
 inline constexpr ControlId kHyperLinker1 = 0x16010013;  // the author's page
 }  // namespace ids
 
