@@ -19,12 +19,21 @@ WINE_ENV_LAST_DISPLAY=189
 WINE_ENV_X_START_SECONDS=10
 WINE_ENV_XVFB_PID=
 
-# Code page 936 for the programs' ANSI texts; no Mono or Gecko install prompts; no Wine chatter.
-export LANG=zh_CN.UTF-8
-export LC_ALL=zh_CN.UTF-8
+# The locale gives the programs code page 936 for their ANSI texts. It is set on each Wine
+# command rather than for the whole shell, which keeps the shell's own messages as they were.
+WINE_ENV_LOCALE=zh_CN.UTF-8
+
+# No Mono or Gecko install prompts, no Wine chatter.
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+
+# Stops everything on any way out: a normal end, or Ctrl+C and kill turned into one.
+wine_env_trap() {
+  trap wine_env_stop EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM HUP
+}
 
 wine_env_die() {
   echo "wine-env: $*" >&2
@@ -45,7 +54,7 @@ wine_env_start_x() {
       kill -0 "$WINE_ENV_XVFB_PID" 2>/dev/null || break
       if [[ -S /tmp/.X11-unix/X$display ]]; then
         export DISPLAY=":$display"
-        trap wine_env_stop EXIT
+        wine_env_trap
         return 0
       fi
       sleep 0.1
@@ -66,16 +75,17 @@ wine_env_use_prefix() {
   mkdir -p "$(dirname "$prefix")" || return 1
   prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
   export WINEPREFIX=$prefix
+  wine_env_trap
   local ready=$prefix/.orvenal-ready
   [[ -e $ready ]] && return 0
   (
     flock 9
     [[ -e $ready ]] && exit 0
     rm -rf "$prefix"
-    "$WINE_ENV_WINE" wineboot --init >/dev/null 2>&1 || exit 1
-    "$WINE_ENV_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
+    wine_env_run wineboot --init >/dev/null 2>&1 || exit 1
+    wine_env_run reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
       >/dev/null 2>&1 || exit 1
-    "$WINE_ENV_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default \
+    wine_env_run reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default \
       /d "$WINE_ENV_DESKTOP_SIZE" /f >/dev/null 2>&1 || exit 1
     # The registry reaches the disk only when the server ends.
     "$WINE_ENV_WINESERVER" -w
@@ -85,13 +95,15 @@ wine_env_use_prefix() {
 
 # Runs a Windows program in the current prefix and returns its exit code.
 wine_env_run() {
-  "$WINE_ENV_WINE" "$@"
+  LANG=$WINE_ENV_LOCALE LC_ALL=$WINE_ENV_LOCALE "$WINE_ENV_WINE" "$@"
 }
 
 # Stops every Wine process of the prefix and the Xvfb that wine_env_start_x started.
 wine_env_stop() {
   if [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]]; then
     "$WINE_ENV_WINESERVER" -k >/dev/null 2>&1
+    # Wine's processes would complain if their X server went away first.
+    "$WINE_ENV_WINESERVER" -w >/dev/null 2>&1
   fi
   if [[ -n $WINE_ENV_XVFB_PID ]]; then
     kill "$WINE_ENV_XVFB_PID" 2>/dev/null
