@@ -20,7 +20,6 @@ constexpr std::string_view kStoredStatus = "设置关机时间为：";
 // A click of 按钮1 shows on 标签2 at the schedule's first tick, one second later; watching
 // for well over that tells a click from none.
 constexpr milliseconds kArmedTickWatch{2500};
-constexpr UINT kHitTestTimeoutMs = 2000;
 
 // The state every keyboard case starts from: the window in front, the focus in 编辑框1.
 void StartAtFirstBox(Case& c, const Program& app) {
@@ -33,17 +32,13 @@ void StartAtFirstBox(Case& c, const Program& app) {
 std::optional<POINT> FindCloseBox(HWND window) {
   RECT outer{};
   ::GetWindowRect(window, &outer);
-  POINT client_origin{0, 0};
-  ::ClientToScreen(window, &client_origin);
-  const LONG row = (outer.top + client_origin.y) / 2;
+  const LONG row = TitleBarRow(window);
   std::optional<LONG> right;
   for (LONG x = outer.right - 1; x > outer.left; --x) {
-    DWORD_PTR hit = HTNOWHERE;
-    ::SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(x, row), SMTO_ABORTIFHUNG,
-                          kHitTestTimeoutMs, &hit);
-    if (hit == HTCLOSE && !right) {
+    const bool on_box = HitTest(window, {x, row}) == HTCLOSE;
+    if (on_box && !right) {
       right = x;
-    } else if (hit != HTCLOSE && right) {
+    } else if (!on_box && right) {
       return POINT{(x + 1 + *right) / 2, row};
     }
   }

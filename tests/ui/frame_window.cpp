@@ -3,6 +3,7 @@
 // and visibility; the stacking order; and where the focus starts. One program serves all.
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -108,6 +109,52 @@ void CheckFrameAndTitle(Case& c, const Program& app) {
   c.Expect(title.empty(), "title " + Quoted(title) + ", expected none");
 }
 
+struct TitlePart {
+  LRESULT code;
+  std::string_view name;
+};
+
+// The window answers hit tests as the system draws and handles a fixed dialog frame: a title
+// bar that drags the window, the system menu and a close box in it and no other button, and
+// edges that do not resize.
+void CheckTitleBarAndEdges(Case& c, const Program& app) {
+  const HWND window = app.window();
+  RECT outer{};
+  ::GetWindowRect(window, &outer);
+  const LONG row = TitleBarRow(window);
+  std::vector<LRESULT> seen;
+  for (LONG x = outer.left; x < outer.right; ++x) {
+    const LRESULT hit = HitTest(window, {x, row});
+    if (seen.empty() || seen.back() != hit) {
+      seen.push_back(hit);
+    }
+  }
+  const auto holds = [&](LRESULT hit) {
+    return std::find(seen.begin(), seen.end(), hit) != seen.end();
+  };
+  for (const TitlePart part : {TitlePart{HTSYSMENU, "the system menu"},
+                               {HTCAPTION, "a caption to drag"},
+                               {HTCLOSE, "a close box"}}) {
+    c.Expect(holds(part.code), "the title bar has no " + std::string(part.name));
+  }
+  for (const TitlePart part : {TitlePart{HTMINBUTTON, "a minimise box"},
+                               {HTMAXBUTTON, "a maximise box"},
+                               {HTHELP, "a help button"}}) {
+    c.Expect(!holds(part.code), "the title bar has " + std::string(part.name));
+  }
+
+  const LONG middle_x = (outer.left + outer.right) / 2;
+  const LONG middle_y = (outer.top + outer.bottom) / 2;
+  for (const POINT edge :
+       {POINT{outer.left, middle_y}, POINT{outer.right - 1, middle_y}, POINT{middle_x, outer.top},
+        POINT{middle_x, outer.bottom - 1}, POINT{outer.right - 1, outer.bottom - 1}}) {
+    const LRESULT hit = HitTest(window, edge);
+    c.Expect(hit < HTLEFT || hit > HTBOTTOMRIGHT,
+             "the frame resizes at (" + std::to_string(edge.x) + "," + std::to_string(edge.y) +
+                 "): hit-test code " + std::to_string(hit));
+  }
+}
+
 void CheckControl(Case& c, const Program& app, const ExpectedControl& want) {
   const HWND control = app.Control(want.id);
   if (!c.Expect(control != nullptr, "no child window with this id")) {
@@ -192,6 +239,8 @@ void RunFrameGroup(Suite& suite) {
     suite.Run("frame: centred, 380x250", [&](Case& c) { CheckPlaceAndSize(c, shared.Get()); });
     suite.Run("frame: fixed dialog frame, close box only, no title",
               [&](Case& c) { CheckFrameAndTitle(c, shared.Get()); });
+    suite.Run("frame: title bar drags, edges do not resize",
+              [&](Case& c) { CheckTitleBarAndEdges(c, shared.Get()); });
     for (const ExpectedControl& control : kControls) {
       suite.Run("frame: control " + std::string(control.name),
                 [&](Case& c) { CheckControl(c, shared.Get(), control); });

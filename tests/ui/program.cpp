@@ -126,6 +126,21 @@ bool ExpectText(Case& c, const Program& app, ControlId id, std::string_view text
       [&] { return Quoted(WindowText(control)); });
 }
 
+LRESULT HitTest(HWND window, POINT screen_point) {
+  DWORD_PTR hit = HTNOWHERE;
+  ::SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(screen_point.x, screen_point.y),
+                        SMTO_ABORTIFHUNG, kMessageTimeoutMs, &hit);
+  return static_cast<LRESULT>(hit);
+}
+
+LONG TitleBarRow(HWND window) {
+  RECT outer{};
+  ::GetWindowRect(window, &outer);
+  POINT client_origin{0, 0};
+  ::ClientToScreen(window, &client_origin);
+  return (outer.top + client_origin.y) / 2;
+}
+
 std::string WindowClass(HWND hwnd) {
   std::array<char, kClassNameSize> name{};
   const int length = ::GetClassNameA(hwnd, name.data(), static_cast<int>(name.size()));

@@ -46,6 +46,13 @@ class Program {
 
 std::string WindowClass(HWND hwnd);
 
+// What the window answers WM_NCHITTEST for a point in screen coordinates (HTCAPTION,
+// HTCLOSE, ...); HTNOWHERE when it does not answer.
+LRESULT HitTest(HWND window, POINT screen_point);
+
+// The row of screen pixels through the middle of the window's title bar.
+LONG TitleBarRow(HWND window);
+
 // Waits until the control has the focus; fails the case, naming where the focus is, when
 // it does not. `when` says at which step, for the message.
 bool ExpectFocus(Case& c, const Program& app, ControlId id, std::string_view when);
