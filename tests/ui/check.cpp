@@ -19,6 +19,21 @@ void Case::Fail(std::string_view what) {
   failures_.emplace_back(what);
 }
 
+namespace {
+
+// Waits like Sleep but handles the driver's own messages meanwhile: a case may own a window,
+// and the program's thread must not hang on a message sent to it.
+void PumpMessagesFor(milliseconds duration) {
+  ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(duration.count()), QS_ALLINPUT);
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+}
+
+}  // namespace
+
 bool PollUntil(const std::function<bool()>& condition, milliseconds deadline) {
   const std::uint64_t end = ::GetTickCount64() + deadline.count();
   for (;;) {
@@ -28,7 +43,7 @@ bool PollUntil(const std::function<bool()>& condition, milliseconds deadline) {
     if (::GetTickCount64() >= end) {
       return false;
     }
-    ::Sleep(static_cast<DWORD>(kPollInterval.count()));
+    PumpMessagesFor(kPollInterval);
   }
 }
 

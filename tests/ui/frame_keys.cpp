@@ -20,6 +20,9 @@ constexpr std::string_view kStoredStatus = "设置关机时间为：";
 // A click of 按钮1 shows on 标签2 at the schedule's first tick, one second later; watching
 // for well over that tells a click from none.
 constexpr milliseconds kArmedTickWatch{2500};
+constexpr int kOtherWindowSize = 100;
+constexpr std::string_view kPopupMenuClass = "#32768";
+constexpr WORD kCloseMnemonic = 'C';
 
 // The state every keyboard case starts from: the window in front, the focus in 编辑框1.
 void StartAtFirstBox(Case& c, const Program& app) {
@@ -43,6 +46,38 @@ std::optional<POINT> FindCloseBox(HWND window) {
     }
   }
   return std::nullopt;
+}
+
+// A window of the driver's own that takes the activation away from the program for a while.
+class OtherWindow {
+ public:
+  OtherWindow()
+      : hwnd_(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_BORDER, 0, 0,
+                                kOtherWindowSize, kOtherWindowSize, nullptr, nullptr,
+                                ::GetModuleHandleA(nullptr), nullptr)) {}
+  OtherWindow(const OtherWindow&) = delete;
+  OtherWindow& operator=(const OtherWindow&) = delete;
+  ~OtherWindow() { ::DestroyWindow(hwnd_); }
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_;
+};
+
+// A visible popup menu of the program's thread, such as its open system menu.
+bool MenuIsOpen(DWORD ui_thread) {
+  HWND menu = nullptr;
+  ::EnumThreadWindows(
+      ui_thread,
+      [](HWND hwnd, LPARAM found) {
+        if (::IsWindowVisible(hwnd) && WindowClass(hwnd) == kPopupMenuClass) {
+          *reinterpret_cast<HWND*>(found) = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&menu));
+  return menu != nullptr;
 }
 
 struct FocusWalk {
@@ -119,6 +154,19 @@ void RunFrameKeyboardCases(Suite& suite) {
     });
   }
 
+  suite.Run("frame: reactivation gives the focus back to 编辑框2", [&](Case& c) {
+    const Program app(path);
+    StartAtFirstBox(c, app);
+    PressChord({VK_TAB});
+    if (!ExpectFocus(c, app, ids::kEditBox2, "after Tab")) {
+      return;
+    }
+    const OtherWindow other;
+    if (BringToFront(c, other.hwnd()) && BringToFront(c, app.window())) {
+      ExpectFocus(c, app, ids::kEditBox2, "after reactivation");
+    }
+  });
+
   suite.Run("frame: Enter on 按钮1 neither clicks it nor moves the focus", [&](Case& c) {
     const Program app(path);
     StartAtFirstBox(c, app);
@@ -158,6 +206,18 @@ void RunFrameKeyboardCases(Suite& suite) {
          const std::optional<POINT> box = FindCloseBox(app.window());
          if (c.Expect(box.has_value(), "no close box in the title bar")) {
            ClickAt(*box, app.window(), app.ui_thread());
+         }
+       }},
+      // Close is picked by its mnemonic C; it is not reliably the last item, because Wine adds
+      // an item of its own below it.
+      {"Close from the system menu (Alt+Space)",
+       [](Case& c, const Program& app) {
+         StartAtFirstBox(c, app);
+         PressChord({VK_MENU, VK_SPACE});
+         if (WaitFor(
+                 c, "the system menu open", [&] { return MenuIsOpen(app.ui_thread()); },
+                 [] { return std::string("no menu"); })) {
+           PressChord({kCloseMnemonic});
          }
        }},
       {"Alt+F4",
