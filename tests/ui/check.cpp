@@ -23,7 +23,7 @@ namespace {
 
 // Waits like Sleep but handles the driver's own messages meanwhile: a case may own a window,
 // and the program's thread must not hang on a message sent to it.
-void PumpMessagesFor(milliseconds duration) {
+void PumpMessagesFor(Milliseconds duration) {
   ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(duration.count()), QS_ALLINPUT);
   MSG message;
   while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -34,7 +34,7 @@ void PumpMessagesFor(milliseconds duration) {
 
 }  // namespace
 
-bool PollUntil(const std::function<bool()>& condition, milliseconds deadline) {
+bool PollUntil(const std::function<bool()>& condition, Milliseconds deadline) {
   const std::uint64_t end = ::GetTickCount64() + deadline.count();
   for (;;) {
     if (condition()) {
@@ -47,12 +47,12 @@ bool PollUntil(const std::function<bool()>& condition, milliseconds deadline) {
   }
 }
 
-bool HoldsFor(const std::function<bool()>& condition, milliseconds duration) {
+bool HoldsFor(const std::function<bool()>& condition, Milliseconds duration) {
   return !PollUntil([&] { return !condition(); }, duration);
 }
 
 bool WaitFor(Case& c, std::string_view expectation, const std::function<bool()>& condition,
-             const std::function<std::string()>& seen, milliseconds deadline) {
+             const std::function<std::string()>& seen, Milliseconds deadline) {
   if (PollUntil(condition, deadline)) {
     return true;
   }

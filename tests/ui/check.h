@@ -15,18 +15,18 @@
 
 namespace orvenal::ui_test {
 
-// A duration in milliseconds. <chrono> is not used because GCC 12's header holds a "µs"
+// A duration in Milliseconds. <chrono> is not used because GCC 12's header holds a "µs"
 // literal that has no code page 936 form, so it does not compile with this project's flags.
-struct milliseconds {
+struct Milliseconds {
   std::uint64_t value;
   constexpr std::uint64_t count() const { return value; }
 };
 
 // Generous, because Wine starts processes slowly and the machine is shared.
-inline constexpr milliseconds kStartDeadline{30000};
-inline constexpr milliseconds kReactionDeadline{5000};
-inline constexpr milliseconds kExitDeadline{10000};
-inline constexpr milliseconds kPollInterval{20};
+inline constexpr Milliseconds kStartDeadline{30000};
+inline constexpr Milliseconds kReactionDeadline{5000};
+inline constexpr Milliseconds kExitDeadline{10000};
+inline constexpr Milliseconds kPollInterval{20};
 
 class Case {
  public:
@@ -46,16 +46,16 @@ class CaseAborted : public std::runtime_error {
 };
 
 // Polls condition until it holds; false when the deadline passes first.
-bool PollUntil(const std::function<bool()>& condition, milliseconds deadline);
+bool PollUntil(const std::function<bool()>& condition, Milliseconds deadline);
 
 // Polls condition until it holds. When the deadline passes first, the case fails with the
 // expectation and what `seen` reports at that moment.
 bool WaitFor(Case& c, std::string_view expectation, const std::function<bool()>& condition,
-             const std::function<std::string()>& seen, milliseconds deadline = kReactionDeadline);
+             const std::function<std::string()>& seen, Milliseconds deadline = kReactionDeadline);
 
 // Polls condition for the whole duration; false as soon as it fails. Only for checking that
 // something does not happen, where no event marks the moment it would have happened by.
-bool HoldsFor(const std::function<bool()>& condition, milliseconds duration);
+bool HoldsFor(const std::function<bool()>& condition, Milliseconds duration);
 
 // Runs cases, prints one line per case (and one per failure under it) and counts them.
 class Suite {

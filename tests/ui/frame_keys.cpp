@@ -19,7 +19,7 @@ namespace {
 constexpr std::string_view kStoredStatus = "设置关机时间为：";
 // A click of 按钮1 shows on 标签2 at the schedule's first tick, one second later; watching
 // for well over that tells a click from none.
-constexpr milliseconds kArmedTickWatch{2500};
+constexpr Milliseconds kArmedTickWatch{2500};
 constexpr int kOtherWindowSize = 100;
 constexpr std::string_view kPopupMenuClass = "#32768";
 constexpr WORD kCloseMnemonic = 'C';

@@ -56,6 +56,8 @@ Program::Program(const std::string& path) {
       kStartDeadline);
   if (window_ == nullptr) {
     const std::optional<std::int32_t> code = ExitCode();
+    // The destructor does not run for an object whose constructor throws.
+    End();
     throw CaseAborted(code ? "the program ended with code " + std::to_string(*code) +
                                  " before showing its window"
                            : "no visible " + std::string(kMainWindowClass) + " window within " +
@@ -65,6 +67,10 @@ Program::Program(const std::string& path) {
 }
 
 Program::~Program() {
+  End();
+}
+
+void Program::End() {
   if (!ExitCode()) {
     ::TerminateProcess(process_.hProcess, kTerminatedExitCode);
     ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(kExitDeadline.count()));

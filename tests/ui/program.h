@@ -39,6 +39,8 @@ class Program {
   bool ExpectExit(Case& c, std::int32_t expected_code) const;
 
  private:
+  void End();
+
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
   DWORD ui_thread_ = 0;
