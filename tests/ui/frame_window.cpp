@@ -248,6 +248,7 @@ void RunFrameGroup(Suite& suite) {
     suite.Run("frame: stacking order", [&](Case& c) { CheckStacking(c, shared.Get()); });
   }
 
+  RunFrameInsideCases(suite);
   RunFrameKeyboardCases(suite);
 }
 
