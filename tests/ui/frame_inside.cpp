@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "tests/ui/check.h"
 #include "tests/ui/controls.h"
@@ -25,6 +26,19 @@ struct IconSize {
   int width_metric;
   int height_metric;
 };
+
+std::string CursorName(std::uint8_t cursor) {
+  switch (cursor) {
+    case kNoCursor:
+      return "none";
+    case kArrowCursor:
+      return "the arrow";
+    case kHandCursorResource:
+      return "the hand (resource 1032)";
+    default:
+      return "another cursor";
+  }
+}
 
 const ProbedWindow* FindProbed(const ProbeReport& report, std::uint32_t id) {
   const ProbedWindow* end = report.windows + report.window_count;
@@ -66,17 +80,19 @@ void CheckSystemMenu(Case& c, const ProbeReport& report) {
 
 // The classes of the main window and of the controls that draw themselves: double clicks
 // and a full repaint on resizing, no class background (each paints its own), no class icon
-// for the main window (its icons are set per window), the arrow, and the hand on the link.
+// for the main window (its icons are set per window), the arrow, and the program's hand on
+// the link.
 void CheckClasses(Case& c, const ProbeReport& report) {
   struct ClassExpectation {
     std::uint32_t id;
     std::string_view name;
-    bool arrow;
+    ProbedCursor cursor;
   };
-  std::vector<ClassExpectation> expectations{{kMainWindowProbeId, "the main window", true}};
+  std::vector<ClassExpectation> expectations{{kMainWindowProbeId, "the main window", kArrowCursor}};
   for (const ExpectedControl& control : kControls) {
     if (control.kind == Kind::kLabel || control.kind == Kind::kHyperLinker) {
-      expectations.push_back({control.id, control.name, control.kind == Kind::kLabel});
+      expectations.push_back({control.id, control.name,
+                              control.kind == Kind::kLabel ? kArrowCursor : kHandCursorResource});
     }
   }
   for (const ClassExpectation& want : expectations) {
@@ -90,9 +106,9 @@ void CheckClasses(Case& c, const ProbeReport& report) {
                  std::to_string(kOwnClassStyle));
     c.Expect(!probed->has_class_background, name + ": the class has a background brush");
     c.Expect(!probed->has_class_icon, name + ": the class has an icon");
-    c.Expect(probed->has_class_cursor && probed->class_cursor_is_arrow == want.arrow,
-             name + (want.arrow ? ": the class cursor is not the arrow"
-                                : ": the class cursor is missing or the arrow"));
+    c.Expect(probed->class_cursor == want.cursor, name + ": the class cursor is " +
+                                                      CursorName(probed->class_cursor) +
+                                                      ", expected " + CursorName(want.cursor));
   }
 }
 

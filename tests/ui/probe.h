@@ -17,6 +17,10 @@ inline constexpr char kProbeDllName[] = "ui_probe.dll";
 // Tells the probe's WM_COPYDATA from any other.
 inline constexpr std::uintptr_t kProbeReportTag = 0x4F525650;
 
+// The program's own resources, as the window is to use them.
+inline constexpr char kIconResourceName[] = "DEFAULT_ICON";
+inline constexpr int kHandCursorResourceId = 1032;
+
 inline constexpr int kMaxProbedMenuItems = 16;
 inline constexpr int kMaxProbedWindows = 16;
 
@@ -27,14 +31,20 @@ struct ProbedIcon {
   std::uint8_t matches_resource;
 };
 
+enum ProbedCursor : std::uint8_t {
+  kNoCursor,
+  kArrowCursor,
+  kHandCursorResource,  // the same pixels as the program's cursor resource 1032
+  kOtherCursor,
+};
+
 // The main window (id 0) or one of its controls, with what its window class holds.
 struct ProbedWindow {
   std::uint32_t id;
   std::uint32_t class_style;
   std::uint8_t has_class_icon;
   std::uint8_t has_class_background;
-  std::uint8_t has_class_cursor;
-  std::uint8_t class_cursor_is_arrow;
+  std::uint8_t class_cursor;  // a ProbedCursor
   // WM_GETFONT answers the stock DEFAULT_GUI_FONT.
   std::uint8_t font_is_default_gui;
 };

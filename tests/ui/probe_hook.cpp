@@ -42,8 +42,11 @@ bool SameIcon(HICON a, HICON b) {
   ICONINFO info_b{};
   const bool have_a = GetIconInfo(a, &info_a) != FALSE;
   const bool have_b = GetIconInfo(b, &info_b) != FALSE;
-  const bool same = have_a && have_b && SamePixels(info_a.hbmColor, info_b.hbmColor) &&
-                    SamePixels(info_a.hbmMask, info_b.hbmMask);
+  // A monochrome image (such as the hand cursor) has no colour bitmap, only the mask.
+  const bool same_colour = info_a.hbmColor == nullptr || info_b.hbmColor == nullptr
+                               ? info_a.hbmColor == info_b.hbmColor
+                               : SamePixels(info_a.hbmColor, info_b.hbmColor);
+  const bool same = have_a && have_b && same_colour && SamePixels(info_a.hbmMask, info_b.hbmMask);
   for (const ICONINFO& info : {info_a, info_b}) {
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
@@ -65,13 +68,30 @@ ProbedIcon ProbeIcon(HWND window, WPARAM which) {
   probed.height = info.hbmColor != nullptr ? mask.bmHeight : mask.bmHeight / 2;
   DeleteObject(info.hbmColor);
   DeleteObject(info.hbmMask);
-  const auto resource = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "DEFAULT_ICON",
+  const auto resource = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), kIconResourceName,
                                                       IMAGE_ICON, probed.width, probed.height, 0));
   probed.matches_resource = resource != nullptr && SameIcon(icon, resource);
   if (resource != nullptr) {
     DestroyIcon(resource);
   }
   return probed;
+}
+
+ProbedCursor ProbeCursor(HCURSOR cursor) {
+  if (cursor == nullptr) {
+    return kNoCursor;
+  }
+  if (cursor == LoadCursorA(nullptr, IDC_ARROW)) {
+    return kArrowCursor;
+  }
+  const auto hand = static_cast<HCURSOR>(LoadImageA(GetModuleHandleA(nullptr),
+                                                    MAKEINTRESOURCEA(kHandCursorResourceId),
+                                                    IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+  const bool is_hand = hand != nullptr && SameIcon(cursor, hand);
+  if (hand != nullptr) {
+    DestroyCursor(hand);
+  }
+  return is_hand ? kHandCursorResource : kOtherCursor;
 }
 
 ProbedWindow ProbeWindow(HWND hwnd, std::uint32_t id) {
@@ -81,8 +101,7 @@ ProbedWindow ProbeWindow(HWND hwnd, std::uint32_t id) {
   probed.has_class_icon = GetClassLongPtrA(hwnd, GCLP_HICON) != 0;
   probed.has_class_background = GetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND) != 0;
   const auto cursor = reinterpret_cast<HCURSOR>(GetClassLongPtrA(hwnd, GCLP_HCURSOR));
-  probed.has_class_cursor = cursor != nullptr;
-  probed.class_cursor_is_arrow = cursor != nullptr && cursor == LoadCursorA(nullptr, IDC_ARROW);
+  probed.class_cursor = ProbeCursor(cursor);
   probed.font_is_default_gui = reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)) ==
                                GetStockObject(DEFAULT_GUI_FONT);
   return probed;
