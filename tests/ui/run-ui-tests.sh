@@ -5,7 +5,8 @@
 #
 #   run-ui-tests.sh ORVENAL_EXE UI_DRIVER_EXE [GROUP]
 #
-# The prefix is $ORVENAL_WINEPREFIX, or wineprefix next to the driver's build directory.
+# The prefix is $ORVENAL_WINEPREFIX, or else wineprefix at the top of the build tree that holds
+# the driver (build/win64/wineprefix for build/win64/tests/ui/ui_driver.exe).
 set -uo pipefail
 
 if (($# < 2 || $# > 3)); then

@@ -17,6 +17,7 @@ WINE_ENV_DESKTOP_SIZE=1024x768
 WINE_ENV_FIRST_DISPLAY=90
 WINE_ENV_LAST_DISPLAY=189
 WINE_ENV_X_START_SECONDS=10
+WINE_ENV_PREFIX_WAIT_SECONDS=600
 WINE_ENV_XVFB_PID=
 
 # The locale gives the programs code page 936 for their ANSI texts. It is set on each Wine
@@ -47,7 +48,7 @@ wine_env_start_x() {
   local display
   for ((display = WINE_ENV_FIRST_DISPLAY; display <= WINE_ENV_LAST_DISPLAY; display++)); do
     [[ -e /tmp/.X$display-lock ]] && continue
-    Xvfb ":$display" -screen 0 "${WINE_ENV_DESKTOP_SIZE}x24" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$display" -screen 0 "${WINE_ENV_DESKTOP_SIZE}x24" -nolisten tcp >/dev/null 2>&1 8>&- &
     WINE_ENV_XVFB_PID=$!
     local waited
     for ((waited = 0; waited < WINE_ENV_X_START_SECONDS * 10; waited++)); do
@@ -66,36 +67,47 @@ wine_env_start_x() {
   wine_env_die "no free X display between :$WINE_ENV_FIRST_DISPLAY and :$WINE_ENV_LAST_DISPLAY"
 }
 
-# Exports WINEPREFIX=DIR, creating the prefix on first use. The virtual desktop is switched
-# on in the registry rather than with "explorer /desktop", because only then does the
-# program's exit code come back to the shell. A marker file tells a finished prefix from one
-# whose creation was interrupted; a lock keeps two runs from creating the same prefix at once.
+# Exports WINEPREFIX=DIR, creating the prefix on first use, and holds it until the exit.
+#
+# One prefix has one wineserver, and its virtual desktop lives on the X display of the first
+# program started, so two runs at once (the tests, a screenshot, a person's session) would
+# mix their windows: a run waits for the one before it to end. The virtual desktop is
+# switched on in the registry rather than with "explorer /desktop", because only then does
+# the program's exit code come back to the shell. A marker file tells a finished prefix from
+# one whose creation was interrupted.
 wine_env_use_prefix() {
   local prefix=$1
   mkdir -p "$(dirname "$prefix")" || return 1
   prefix=$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")
   export WINEPREFIX=$prefix
   wine_env_trap
+  # File descriptor 8 holds the lock for the rest of the run. The processes started from here
+  # get it closed, or the wineserver, which outlives its programs, would keep the lock.
+  exec 8>"$prefix.lock"
+  if ! flock -n 8; then
+    echo "wine-env: waiting for another run that uses $prefix" >&2
+    flock -w "$WINE_ENV_PREFIX_WAIT_SECONDS" 8 ||
+      wine_env_die "$prefix stayed in use for $WINE_ENV_PREFIX_WAIT_SECONDS s" || return 1
+  fi
   local ready=$prefix/.orvenal-ready
   [[ -e $ready ]] && return 0
-  (
-    flock 9
-    [[ -e $ready ]] && exit 0
-    rm -rf "$prefix"
-    wine_env_run wineboot --init >/dev/null 2>&1 || exit 1
-    wine_env_run reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
-      >/dev/null 2>&1 || exit 1
-    wine_env_run reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default \
-      /d "$WINE_ENV_DESKTOP_SIZE" /f >/dev/null 2>&1 || exit 1
-    # The registry reaches the disk only when the server ends.
-    "$WINE_ENV_WINESERVER" -w
-    touch "$ready"
-  ) 9>"$prefix.lock" || wine_env_die "could not create the Wine prefix $prefix"
+  rm -rf "$prefix"
+  if ! wine_env_run wineboot --init >/dev/null 2>&1 ||
+    ! wine_env_run reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
+      >/dev/null 2>&1 ||
+    ! wine_env_run reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default \
+      /d "$WINE_ENV_DESKTOP_SIZE" /f >/dev/null 2>&1; then
+    wine_env_die "could not create the Wine prefix $prefix"
+    return 1
+  fi
+  # The registry reaches the disk only when the server ends.
+  "$WINE_ENV_WINESERVER" -w
+  touch "$ready"
 }
 
 # Runs a Windows program in the current prefix and returns its exit code.
 wine_env_run() {
-  LANG=$WINE_ENV_LOCALE LC_ALL=$WINE_ENV_LOCALE "$WINE_ENV_WINE" "$@"
+  LANG=$WINE_ENV_LOCALE LC_ALL=$WINE_ENV_LOCALE "$WINE_ENV_WINE" "$@" 8>&-
 }
 
 # Stops every Wine process of the prefix and the Xvfb that wine_env_start_x started.
