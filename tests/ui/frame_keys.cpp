@@ -1,4 +1,4 @@
-// The "frame" group, second half: the keyboard and the ways out. How Tab, Shift+Tab, Enter
+// The "frame" group, the keyboard and the ways out. How Tab, Shift+Tab, Enter
 // and typing move the focus or fill the boxes, and every way of closing the window, each of
 // which must end the process with exit code 0. Each case starts a program of its own.
 #include <windows.h>

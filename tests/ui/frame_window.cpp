@@ -1,6 +1,7 @@
-// The "frame" group, first half: the main window as it stands after start, looked at without
+// The "frame" group: the main window as it stands after start, looked at from outside without
 // touching it. Its place, size, frame and title; each control's class, place, text, styles
 // and visibility; the stacking order; and where the focus starts. One program serves all.
+// RunFrameGroup then runs the other parts (frame.h).
 #include <windows.h>
 
 #include <algorithm>
