@@ -51,8 +51,7 @@ class PowerApi {
  public:
   virtual int GetVersionExA(OsVersionInfo* info) = 0;
   virtual OsHandle GetCurrentProcess() = 0;
-  virtual int OpenProcessToken(OsHandle process, std::uint32_t desired_access,
-                               OsHandle* token) = 0;
+  virtual int OpenProcessToken(OsHandle process, std::uint32_t desired_access, OsHandle* token) = 0;
   virtual int LookupPrivilegeValueA(const char* system_name, const char* name, Luid* luid) = 0;
   virtual int AdjustTokenPrivileges(OsHandle token, int disable_all, TokenPrivileges* new_state,
                                     std::uint32_t buffer_length, TokenPrivileges* previous_state,
