@@ -12,6 +12,9 @@
 #include "app/fatal_win32.h"
 #include "app/frame_win32.h"
 #include "app/hyperlink_open_win32.h"
+#include "power/power_api_win32.h"
+#include "schedule/schedule.h"
+#include "values/local_clock_win32.h"
 
 namespace orvenal {
 namespace {
@@ -42,6 +45,17 @@ void ResetFloatingPoint() {
   std::fesetround(FE_TONEAREST);
 }
 
+// Ties each handler the window description can name to the schedule's routine.
+HandlerTable BindSchedule(Schedule& schedule) {
+  HandlerTable handlers;
+  handlers[static_cast<std::size_t>(HandlerId::ClockTick)] = [&schedule] { schedule.ClockTick(); };
+  handlers[static_cast<std::size_t>(HandlerId::ArmClick)] = [&schedule] { schedule.ArmClick(); };
+  handlers[static_cast<std::size_t>(HandlerId::ScheduleTick)] = [&schedule] {
+    schedule.ScheduleTick();
+  };
+  return handlers;
+}
+
 void StartHook() {}
 void ExitHook() {}
 
@@ -56,8 +70,11 @@ int StartUp(HINSTANCE instance) {
   int exit_code = 0;
   {
     Win32LinkOpenApi link_open;
+    SystemLocalClock clock;
+    Win32PowerApi power;
     Frame frame(instance, link_open);
-    frame.BindHandlers(HandlerTable{});
+    Schedule schedule(frame, clock, power);
+    frame.BindHandlers(BindSchedule(schedule));
     ResetFloatingPoint();
     StartHook();
     frame.RegisterExitHook(ExitHook);
