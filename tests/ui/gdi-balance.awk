@@ -1,5 +1,6 @@
 # Balances the GDI objects and device contexts a program made against those it gave back,
-# from the output of relay-calls.awk (OFFSET SECONDS TID FUNCTION ARGS RETVAL per call).
+# from the output of relay-calls.awk (OFFSET SECONDS TID FUNCTION ARGS RETVAL per call, tab
+# separated).
 #
 #   awk -v steady_from=OFFSET -v steady_to=OFFSET -f gdi-balance.awk CALLS
 #
@@ -33,6 +34,7 @@ function live_objects(count, h) {
 }
 
 BEGIN {
+  FS = "\t"
   split("CreateSolidBrush CreateBrushIndirect CreateHatchBrush CreatePatternBrush " \
         "CreateDIBPatternBrushPt CreatePen CreatePenIndirect ExtCreatePen " \
         "CreateFontA CreateFontW CreateFontIndirectA CreateFontIndirectW " \

@@ -3,6 +3,7 @@
 #
 #   OFFSET SECONDS TID DLL.FUNCTION ARGS RETVAL
 #
+# separated by tabs, since a string argument may hold spaces.
 # OFFSET is the byte offset of the Call line in the trace, so that a caller can cut the run
 # into phases at offsets it noted while the program ran. ARGS are the arguments separated by
 # commas, RETVAL the returned value; both as Wine printed them. A call that never returned
@@ -42,6 +43,7 @@ function from_image(line, address) {
 }
 
 BEGIN {
+  OFS = "\t"
   image_base = -1
   image_length = hex_value(image_size)
   offset = 0

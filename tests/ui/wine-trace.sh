@@ -9,6 +9,8 @@
 #   wine_trace_functions FUNCTION...  the only functions the relay trace reports (dll.Function)
 #   wine_trace_start TRACE EXE        start EXE with the relay trace going to TRACE; sets
 #                                     WINE_TRACE_PID to the launcher, which exits with EXE
+#   wine_trace_wait SECONDS           wait for that program to end; its exit code, or
+#                                     WINE_TRACE_TIMED_OUT if it still runs
 #   wine_trace_image_size EXE         the image size from EXE's PE header, as 0x...
 #   wine_trace_calls TRACE EXE        the traced calls that EXE's own image made
 #   wine_unix_pid NAME [SECONDS]      wait for the unix process running NAME in this prefix
@@ -20,6 +22,7 @@ WINE_TRACE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINE_TRACE_CHANNELS=+pid,+timestamp,+loaddll,+relay
 WINE_TRACE_OBJDUMP=${WINE_TRACE_OBJDUMP:-x86_64-w64-mingw32-objdump}
 WINE_TRACE_PID=
+WINE_TRACE_TIMED_OUT=124
 # /proc/PID/stat: utime and stime are fields 14 and 15; the command name before them is in
 # parentheses and may hold spaces, so fields are counted from 0 after its closing parenthesis.
 WINE_TRACE_UTIME_AFTER_NAME=11
@@ -37,6 +40,19 @@ wine_trace_start() {
   local trace=$1 exe=$2
   WINEDEBUG=$WINE_TRACE_CHANNELS "$WINE_ENV_WINE" "$exe" 2>"$trace" &
   WINE_TRACE_PID=$!
+}
+
+wine_trace_wait() {
+  local seconds=$1 tries
+  for ((tries = 0; tries < seconds * 10; tries++)); do
+    if ! kill -0 "$WINE_TRACE_PID" 2>/dev/null; then
+      wait "$WINE_TRACE_PID"
+      return
+    fi
+    sleep 0.1
+  done
+  echo "wine-trace: the program still runs after $seconds s" >&2
+  return "$WINE_TRACE_TIMED_OUT"
 }
 
 wine_trace_image_size() {
