@@ -3,17 +3,19 @@
 // must show, whole, what the boxes hold.
 //
 // Wine carries cross-process texts through Unicode and code page 936, so a box may hold other
-// bytes than those sent; the label is compared with the box texts read back, and the group
-// notes for each case whether the bytes sent survived.
-#include "tests/ui/bad_input_groups.h"
-
+// bytes than those sent; the label is compared with the box texts read back, and each case
+// says whether the bytes sent survived. One program takes all the cases in turn, as a person
+// would try one thing after another.
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "tests/ui/groups.h"
 #include "tests/ui/schedule_steps.h"
 #include "tests/ui/status_text.h"
 
-namespace orvenal::ui {
+namespace orvenal::ui_test {
 namespace {
 
 constexpr std::size_t kLongText = 30000;
@@ -22,6 +24,8 @@ constexpr std::size_t kLongText = 30000;
 constexpr std::size_t kLongPaste = 40000;
 constexpr int kFirstByte = 0x01;
 constexpr int kLastByte = 0xFF;
+// Bytes shown from where a box's text first differs from what was sent.
+constexpr std::size_t kShownDifference = 8;
 
 std::string EveryByte() {
   std::string text;
@@ -77,68 +81,68 @@ std::vector<BadInput> Cases() {
   };
 }
 
-bool Enter(GroupReport& report, const LiveProgram& program, const BadInput& input) {
+bool Enter(Case& c, const Program& app, const BadInput& input) {
   switch (input.entry) {
     case Entry::kSetText:
-      return FillBoxes(report, program, input.hour, input.minute);
+      return FillBoxes(c, app, input.hour, input.minute);
     case Entry::kPasteHour:
-      return FillBoxes(report, program, kNeverHour, input.minute) &&
-             report.Expect(program.Paste(ids::kEditBox1, input.hour), "the paste failed");
+      return FillBoxes(c, app, kNeverHour, input.minute) &&
+             PasteInto(c, app, ids::kEditBox1, input.hour);
     case Entry::kPasteMinute:
-      return FillBoxes(report, program, input.hour, "") &&
-             report.Expect(program.Paste(ids::kEditBox2, input.minute), "the paste failed");
+      return FillBoxes(c, app, input.hour, "") && PasteInto(c, app, ids::kEditBox2, input.minute);
   }
   return false;
 }
 
 std::string Survival(std::string_view box, const std::string& sent, const std::string& held) {
+  std::string said(box);
   if (sent == held) {
-    return std::string(box) + " holds the " + std::to_string(sent.size()) + " bytes sent";
+    return said.append(" holds the ").append(std::to_string(sent.size())).append(" bytes sent");
   }
   std::size_t first = 0;
   while (first < sent.size() && first < held.size() && sent[first] == held[first]) {
     ++first;
   }
-  return std::string(box) + " holds " + std::to_string(held.size()) + " bytes of the " +
-         std::to_string(sent.size()) + " sent, first different at byte " + std::to_string(first) +
-         ": \"" + Shown(held.substr(first, 8)) + "\" for \"" + Shown(sent.substr(first, 8)) + "\"";
+  said.append(" holds ").append(std::to_string(held.size())).append(" bytes for the ");
+  said.append(std::to_string(sent.size())).append(" sent, from byte ");
+  said.append(std::to_string(first)).append(" on ");
+  said.append(Quoted(Shown(held.substr(first, kShownDifference)))).append(" for ");
+  return said.append(Quoted(Shown(sent.substr(first, kShownDifference))));
 }
 
-void Check(GroupReport& report, const LiveProgram& program, const BadInput& input) {
-  report.Note(std::string("case: ") + input.name);
-  if (!Enter(report, program, input) ||
-      !WaitForStatus(report, program, 2 * kTickPeriodMs + kTickSlackMs)) {
+// ExpectStatus compares 标签2 with the boxes' texts as they are read back; a case whose text
+// is valid must also find it in the box whole and unchanged.
+void Check(Case& c, const Program& app, const BadInput& input) {
+  if (!Enter(c, app, input) || !ExpectStatus(c, app)) {
     return;
   }
-  // WaitForStatus has compared 标签2 with the boxes' texts as they are read back.
-  const std::string hour = program.Text(ids::kEditBox1).value_or("");
-  const std::string minute = program.Text(ids::kEditBox2).value_or("");
+  const std::string hour = FullText(app.Control(ids::kEditBox1));
+  const std::string minute = FullText(app.Control(ids::kEditBox2));
   const std::string survival =
       Survival("编辑框1", input.hour, hour) + "; " + Survival("编辑框2", input.minute, minute);
-  report.Note("标签2 shows them whole, " + std::to_string(StatusText(hour, minute).size()) +
-              " bytes; " + survival);
+  std::printf("    标签2 shows %zu bytes; %s\n", StatusText(hour, minute).size(), survival.c_str());
   if (input.kept) {
-    report.Expect(hour == input.hour && minute == input.minute,
-                  "valid text was lost or cut: " + survival);
+    c.Expect(hour == input.hour && minute == input.minute, "valid text was lost or cut");
   }
-  report.Expect(program.Running(), "the program ended");
+  c.Expect(!app.ExitCode().has_value(), "the program ended");
 }
 
 }  // namespace
 
-bool BadInputGroup() {
-  GroupReport report("bad_input");
-  auto program = AttachOrReport(report);
-  if (!program || !Arm(report, *program, kNeverHour, kNeverHour)) {
-    return false;
-  }
+void RunBadInputGroup(Suite& suite) {
+  std::optional<Program> app;
+  suite.Run("bad input: the program starts and arms", [&](Case& c) {
+    app.emplace(suite.program_path());
+    Arm(c, *app, kNeverHour, kNeverHour);
+  });
   for (const BadInput& input : Cases()) {
-    Check(report, *program, input);
-    if (!program->Running()) {
-      break;
-    }
+    suite.Run(std::string("bad input: ").append(input.name), [&](Case& c) {
+      if (!app || app->ExitCode().has_value()) {
+        throw CaseAborted("the program is not running");
+      }
+      Check(c, *app, input);
+    });
   }
-  return report.Passed();
 }
 
-}  // namespace orvenal::ui
+}  // namespace orvenal::ui_test

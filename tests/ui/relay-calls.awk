@@ -37,14 +37,20 @@ function return_address(line) {
   return hex_value(substr(line, RSTART + 5, RLENGTH - 5))
 }
 
-function from_image(line, address) {
+# 1234.567:0110:0114:... names the process 0110 and its thread 0114.
+function from_image(line, fields, pid, address) {
+  split(line, fields, ":")
+  pid = fields[2]
+  if (!(pid in image_base)) {
+    return 0
+  }
   address = return_address(line)
-  return image_base >= 0 && address >= image_base && address < image_base + image_length
+  return address >= image_base[pid] && address < image_base[pid] + image_length
 }
 
 BEGIN {
   OFS = "\t"
-  image_base = -1
+  images = 0
   image_length = hex_value(image_size)
   offset = 0
   wanted = "\\\\" tolower(image) "\" at "
@@ -55,8 +61,10 @@ BEGIN {
   offset += length($0) + 1
 }
 
-image_base < 0 && /:trace:loaddll:/ && index(tolower($0), wanted) {
-  image_base = hex_value(substr($0, index(tolower($0), wanted) + length(wanted), 16))
+/:trace:loaddll:/ && index(tolower($0), wanted) {
+  split($0, prefix, ":")
+  image_base[prefix[2]] = hex_value(substr($0, index(tolower($0), wanted) + length(wanted), 16))
+  images++
   next
 }
 
@@ -97,7 +105,7 @@ image_base < 0 && /:trace:loaddll:/ && index(tolower($0), wanted) {
 }
 
 END {
-  if (image_base < 0) {
+  if (images == 0) {
     print "relay-calls: no loaddll line for " image " in the trace" > "/dev/stderr"
     exit 1
   }

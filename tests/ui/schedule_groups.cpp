@@ -1,45 +1,76 @@
-// Test groups of the shutdown schedule, run by the driver against a program that the script
-// started: what 标签2 shows and when, the times that must not fire, the one that must, and
-// closing while armed.
+// The shutdown schedule's groups: what 标签2 shows and when, times that come close to the
+// clock but must not fire, the one that must, closing while armed, and the armed steady state
+// that the leak run measures.
 //
-// A power-off request ends the whole Wine session, this driver too; so the script reads the
-// program's relay trace for ExitWindowsEx, and the groups print, before each step that could
-// end the session, what they are about to do.
-#include "tests/ui/schedule_groups.h"
+// A power-off request ends the whole Wine session, this driver with it, so no case here can
+// see one: ui-schedule.sh reads the program's relay trace for ExitWindowsEx. Each case that
+// could end the session prints first what it is about to try.
+#include <cstdio>
+#include <string>
 
+#include "tests/ui/groups.h"
 #include "tests/ui/schedule_steps.h"
 #include "tests/ui/status_text.h"
 
-namespace orvenal::ui {
+namespace orvenal::ui_test {
 namespace {
 
-// A first tick sooner than this after the click came from the click itself.
-constexpr Ms kEarliestFirstTickMs = 800;
+// A first tick sooner than this after the click would be the click's own doing.
+constexpr milliseconds kEarliestFirstTick{800};
 // After a second click half-way through a period, the next tick comes half a period later if
 // the click left the timer alone, a whole period later if it restarted it.
-constexpr Ms kHalfPeriodMs = 500;
-constexpr Ms kLatestKeptPhaseTickMs = 800;
+constexpr milliseconds kHalfPeriod{500};
+constexpr milliseconds kLatestKeptPhaseTick{800};
 constexpr int kPhaseAttempts = 3;
-// The minute box's texts around each second click, so that the next tick can be seen.
+// The minute box's texts around each second click, which make the next tick visible.
 constexpr int kMinuteBeforeSecondClick = 40;
 constexpr int kMinuteAfterSecondClick = 50;
-// A case that watches the clock's minute must start early enough to run within it.
-constexpr int kLatestCaseSecond = 45;
-// The request must come within two ticks of the click, and both must fit in the minute.
-constexpr int kLatestPowerSecond = 55;
-constexpr Ms kPowerOffTimeoutMs = 10000;
+// A case that uses the clock's minute must start early enough to finish within it.
+constexpr int kLatestNearMissSecond = 45;
+constexpr int kLatestPowerOffSecond = 55;
+constexpr milliseconds kPowerOffDeadline{10000};
 constexpr int kObservedTicks = 3;
+// The soak's hour box: an hour followed by characters that the number ignores, so that a
+// tick that loses a box text it read loses kilobytes.
+constexpr std::size_t kLongBoxCharacters = 1000;
+constexpr int kLineBufferSize = 64;
 
-Ms Since(Ms start) {
-  return NowMs() - start;
+milliseconds Since(std::uint64_t start) {
+  return milliseconds{::GetTickCount64() - start};
 }
 
-std::string Duration(Ms duration) {
-  return std::to_string(duration) + " ms";
+void Say(const std::string& line) {
+  std::printf("    %s\n", line.c_str());
+  std::fflush(stdout);
 }
 
-// The edits after arming: the label takes each at the next tick. Each keeps the schedule
-// away from the clock: either the hour is half a day off, or the minute box says 99.
+void StatusAtFirstTick(Case& c, const Program& app) {
+  const std::string hour = FarHour();
+  constexpr std::string_view kMinute = "05";
+  if (!FillBoxes(c, app, hour, kMinute)) {
+    return;
+  }
+  const HWND label = app.Control(ids::kLabel2);
+  c.Expect(FullText(label) == kStoredStatus,
+           "before the click 标签2 shows " + Quoted(FullText(label)));
+  const std::uint64_t clicked = ::GetTickCount64();
+  if (!ClickArm(c, app)) {
+    return;
+  }
+  c.Expect(FullText(label) == kStoredStatus,
+           "the click itself changed 标签2 to " + Quoted(FullText(label)));
+  if (!ExpectStatus(c, app, milliseconds{kTickPeriod.count() + kTickSlack.count()})) {
+    return;
+  }
+  const milliseconds first = Since(clicked);
+  c.Expect(first.count() >= kEarliestFirstTick.count(),
+           "the status text came only " + Ms(first) + " after the click");
+  c.Expect(FullText(label) == StatusText(hour, kMinute),
+           "the status text does not keep the zeros: " + Quoted(FullText(label)));
+}
+
+// Each edit keeps the schedule away from the clock: the hour is half a day off, or the
+// minute box says 99.
 struct BoxEdit {
   bool far_hour;  // the hour box holds FarHour(), else `hour`
   std::string_view hour;
@@ -50,55 +81,62 @@ constexpr BoxEdit kEdits[] = {
     {false, " 7", "99"}, {false, "１０", "99"},
 };
 
-bool FollowsEdits(GroupReport& report, const LiveProgram& program) {
+void FollowsEdits(Case& c, const Program& app) {
+  if (!Arm(c, app, FarHour(), "00")) {
+    return;
+  }
   for (const BoxEdit& edit : kEdits) {
     const std::string hour = edit.far_hour ? FarHour() : std::string(edit.hour);
-    if (!FillBoxes(report, program, hour, edit.minute) ||
-        !WaitForStatus(report, program, 2 * kTickPeriodMs + kTickSlackMs)) {
-      return false;
+    if (!FillBoxes(c, app, hour, edit.minute) || !ExpectStatus(c, app)) {
+      return;
     }
   }
-  return true;
 }
 
-// Clicks again half-way between two ticks and times the next tick from the click, made
-// visible by a new minute text. A tick never comes early, so one short wait proves the phase
-// was kept; only a restarted timer makes every attempt wait a whole period.
-bool SecondClickKeepsPhase(GroupReport& report, const LiveProgram& program) {
+// Clicks again half-way between two ticks and times the next tick from the click. A tick never
+// comes early, so one short wait proves the phase kept; only a restarted timer makes every
+// attempt wait a whole period.
+void SecondClickKeepsPhase(Case& c, const Program& app) {
   const std::string hour = FarHour();
-  Ms waits[kPhaseAttempts];
+  if (!Arm(c, app, hour, "00")) {
+    return;
+  }
+  std::string waits;
   for (int attempt = 0; attempt < kPhaseAttempts; ++attempt) {
-    const std::string before = std::to_string(kMinuteBeforeSecondClick + attempt);
-    const std::string after = std::to_string(kMinuteAfterSecondClick + attempt);
-    if (!FillBoxes(report, program, hour, before) ||
-        !WaitForStatus(report, program, 2 * kTickPeriodMs + kTickSlackMs)) {
-      return false;
+    if (!FillBoxes(c, app, hour, std::to_string(kMinuteBeforeSecondClick + attempt)) ||
+        !ExpectStatus(c, app)) {
+      return;
     }
-    Sleep(static_cast<DWORD>(kHalfPeriodMs));
-    const auto clicked = NowMs();
-    if (!report.Expect(program.Click(ids::kButton1) && program.SetText(ids::kEditBox2, after),
-                       "the second click or the new minute was not taken") ||
-        !WaitForStatus(report, program, 2 * kTickPeriodMs + kTickSlackMs)) {
-      return false;
+    ::Sleep(static_cast<DWORD>(kHalfPeriod.count()));
+    const std::uint64_t clicked = ::GetTickCount64();
+    if (!ClickArm(c, app) ||
+        !c.Expect(
+            SetText(app.Control(ids::kEditBox2), std::to_string(kMinuteAfterSecondClick + attempt)),
+            "编辑框2 did not take WM_SETTEXT") ||
+        !ExpectStatus(c, app)) {
+      return;
     }
-    waits[attempt] = Since(clicked);
-    if (waits[attempt] < kLatestKeptPhaseTickMs) {
-      report.Note("next tick " + Duration(waits[attempt]) + " after a second click mid-period");
-      return true;
+    const milliseconds wait = Since(clicked);
+    if (wait.count() < kLatestKeptPhaseTick.count()) {
+      return;
     }
+    waits.append(" ").append(Ms(wait));
   }
-  std::string seen;
-  for (const Ms wait : waits) {
-    seen += ' ';
-    seen += Duration(wait);
-  }
-  return report.Expect(false, "after a second click mid-period the next tick came" + seen +
-                                  " later: the click restarts 时钟2");
+  c.Fail("after a second click half-way through a period the next tick came" + waits +
+         " later: the click restarts 时钟2");
 }
 
-// Times that must not fire, each taken from the clock when its case starts.
+void CloseWhileArmed(Case& c, const Program& app) {
+  if (Arm(c, app, FarHour(), "00") &&
+      c.Expect(::PostMessageA(app.window(), WM_SYSCOMMAND, SC_CLOSE, 0) != 0,
+               "SC_CLOSE could not be posted")) {
+    app.ExpectExit(c, 0);
+  }
+}
+
+// Times that must not fire, taken from the clock when each case starts.
 struct NearMiss {
-  const char* name;
+  std::string_view name;
   int hours_off;
   int minutes_off;
   std::string_view hour_suffix;
@@ -106,113 +144,103 @@ struct NearMiss {
 constexpr NearMiss kNearMisses[] = {
     {"the hour matches, the minute is half an hour off", 0, 30, ""},
     {"the minute matches, the hour is half a day off", 12, 0, ""},
-    {"both match but the hour box is 2e-7 above the hour", 0, 0, ".0000002"},
+    {"both match, but the hour box is 2e-7 above the hour", 0, 0, ".0000002"},
 };
 
-bool WatchNearMiss(GroupReport& report, const LiveProgram& program, const NearMiss& miss) {
-  WaitForRoomInMinute(kLatestCaseSecond);
+// Adds a space to the minute at each step: the label changes, the number does not, so every
+// step's tick is seen to have run with the case in the boxes.
+void WatchNearMiss(Case& c, const Program& app, const NearMiss& miss) {
+  WaitForRoomInMinute(kLatestNearMissSecond);
   const SYSTEMTIME now = LocalNow();
-  const std::string hour =
-      std::to_string((now.wHour + miss.hours_off) % kHoursPerDay) + std::string(miss.hour_suffix);
+  std::string hour = std::to_string((now.wHour + miss.hours_off) % kHoursPerDay);
+  hour.append(miss.hour_suffix);
   std::string minute = std::to_string((now.wMinute + miss.minutes_off) % kMinutesPerHour);
-  report.Note(std::string("watching: ") + miss.name + " (" + hour + "时" + minute + "分)");
-  // A space more at each step changes the label but not the number, so every step's tick is
-  // seen to have run with the case in the boxes.
+  Say("armed for " + hour + "时" + minute + "分, which must not fire");
+  if (!Arm(c, app, hour, minute)) {
+    return;
+  }
   for (int tick = 0; tick < kObservedTicks; ++tick) {
-    minute += ' ';
-    if (!FillBoxes(report, program, hour, minute) ||
-        !WaitForStatus(report, program, 2 * kTickPeriodMs + kTickSlackMs)) {
-      return false;
+    minute.push_back(' ');
+    if (!FillBoxes(c, app, hour, minute) || !ExpectStatus(c, app)) {
+      return;
     }
   }
-  return report.Expect(program.Running(), std::string("the program ended: ") + miss.name);
+  c.Expect(!app.ExitCode().has_value(), "the program ended");
+}
+
+void PowerOffNow(Case& c, const Program& app) {
+  WaitForRoomInMinute(kLatestPowerOffSecond);
+  const SYSTEMTIME now = LocalNow();
+  const std::string hour = std::to_string(now.wHour);
+  const std::string minute = std::to_string(now.wMinute);
+  if (!FillBoxes(c, app, hour, minute)) {
+    return;
+  }
+  Say("armed for " + hour + "时" + minute + "分, the current minute: the session should end");
+  ClickArm(c, app);
+  // Still being here after the deadline is the failure.
+  PollUntil([&] { return app.ExitCode().has_value(); }, kPowerOffDeadline);
+  c.Fail("the program still runs " + Ms(kPowerOffDeadline) + " after the click, or it ended " +
+         "without the session");
+}
+
+// Arms, says so on standard output, and closes the window when a line (or the end) arrives on
+// standard input, so that the leak run decides how long the steady phase lasts.
+void ArmedUntilTold(Case& c, const Program& app) {
+  std::string hour = FarHour();
+  for (std::size_t i = 0; i < kLongBoxCharacters; ++i) {
+    hour.append("点");
+  }
+  if (!Arm(c, app, hour, "30")) {
+    return;
+  }
+  Say("armed");
+  char line[kLineBufferSize];
+  if (std::fgets(line, sizeof line, stdin) == nullptr) {
+    std::clearerr(stdin);
+  }
+  if (c.Expect(::PostMessageA(app.window(), WM_SYSCOMMAND, SC_CLOSE, 0) != 0,
+               "SC_CLOSE could not be posted")) {
+    app.ExpectExit(c, 0);
+  }
+}
+
+void RunOnFreshProgram(Suite& suite, std::string_view name,
+                       void (*body)(Case& c, const Program& app)) {
+  suite.Run(name, [&](Case& c) {
+    const Program app(suite.program_path());
+    body(c, app);
+  });
 }
 
 }  // namespace
 
-bool ScheduleStatusGroup() {
-  GroupReport report("schedule_status");
-  auto program = AttachOrReport(report);
-  if (!program) {
-    return false;
-  }
-  const std::string hour = FarHour();
-  constexpr std::string_view kMinute = "05";
-  if (!FillBoxes(report, *program, hour, kMinute)) {
-    return false;
-  }
-  report.Expect(
-      program->Text(ids::kLabel2) == kStoredStatus,
-      "before the click 标签2 shows \"" + program->Text(ids::kLabel2).value_or("") + "\"");
-  const auto clicked = NowMs();
-  report.Expect(program->Click(ids::kButton1), "按钮1 did not take BM_CLICK");
-  const auto at_click = program->Text(ids::kLabel2);
-  report.Expect(at_click == kStoredStatus,
-                "the click itself changed 标签2 to \"" + at_click.value_or("") + "\"");
-  if (!WaitForStatus(report, *program, kTickPeriodMs + kTickSlackMs)) {
-    return false;
-  }
-  const Ms first_tick = Since(clicked);
-  report.Note("the status text came " + Duration(first_tick) + " after the click");
-  report.Expect(first_tick >= kEarliestFirstTickMs,
-                "the status text came only " + Duration(first_tick) + " after the click");
-  FollowsEdits(report, *program) && SecondClickKeepsPhase(report, *program);
-  return report.Passed();
+void RunScheduleGroup(Suite& suite) {
+  RunOnFreshProgram(suite, "schedule: 标签2 changes at the first tick, not at the click",
+                    StatusAtFirstTick);
+  RunOnFreshProgram(suite, "schedule: 标签2 follows edits of the boxes at the next tick",
+                    FollowsEdits);
+  RunOnFreshProgram(suite, "schedule: a second click does not shift the ticks",
+                    SecondClickKeepsPhase);
+  RunOnFreshProgram(suite, "schedule: closing the window while armed ends with exit code 0",
+                    CloseWhileArmed);
 }
 
-bool NearMissGroup() {
-  GroupReport report("near_miss");
-  auto program = AttachOrReport(report);
-  if (!program || !Arm(report, *program, FarHour(), "00")) {
-    return false;
-  }
+void RunNearMissGroup(Suite& suite) {
   for (const NearMiss& miss : kNearMisses) {
-    if (!WatchNearMiss(report, *program, miss)) {
-      break;
-    }
+    suite.Run("near miss: " + std::string(miss.name), [&](Case& c) {
+      const Program app(suite.program_path());
+      WatchNearMiss(c, app, miss);
+    });
   }
-  return report.Passed();
 }
 
-bool PowerRequestGroup() {
-  GroupReport report("power_request");
-  auto program = AttachOrReport(report);
-  if (!program) {
-    return false;
-  }
-  WaitForRoomInMinute(kLatestPowerSecond);
-  const SYSTEMTIME now = LocalNow();
-  const std::string hour = std::to_string(now.wHour);
-  const std::string minute = std::to_string(now.wMinute);
-  if (!FillBoxes(report, *program, hour, minute)) {
-    return false;
-  }
-  report.Note("arming for " + hour + "时" + minute + "分, the current minute");
-  report.Expect(program->Click(ids::kButton1), "按钮1 did not take BM_CLICK");
-  // The request ends the session and this driver with it; still being here is the failure.
-  WaitUntil([&] { return !program->Running(); }, kPowerOffTimeoutMs);
-  return report.Expect(!program->Running(), "the program still runs " +
-                                                Duration(kPowerOffTimeoutMs) +
-                                                " after being armed for the current minute");
+void RunPowerRequestGroup(Suite& suite) {
+  RunOnFreshProgram(suite, "power request: armed for the current minute", PowerOffNow);
 }
 
-bool ArmFarGroup() {
-  GroupReport report("arm_far");
-  auto program = AttachOrReport(report);
-  return program && Arm(report, *program, FarHour(), "30") && report.Passed();
+void RunSoakGroup(Suite& suite) {
+  RunOnFreshProgram(suite, "soak: armed for half a day away until told to close", ArmedUntilTold);
 }
 
-bool CloseArmedGroup() {
-  GroupReport report("close_armed");
-  auto program = AttachOrReport(report);
-  if (!program || !Arm(report, *program, FarHour(), "00")) {
-    return false;
-  }
-  report.Expect(program->Close(), "WM_SYSCOMMAND SC_CLOSE could not be posted");
-  const auto code = program->WaitForExit(kExitTimeoutMs);
-  report.Expect(code.has_value(), "still running " + Duration(kExitTimeoutMs) + " after the close");
-  report.Expect(!code || *code == 0, "exit code " + std::to_string(code.value_or(0)) + ", not 0");
-  return report.Passed();
-}
-
-}  // namespace orvenal::ui
+}  // namespace orvenal::ui_test

@@ -1,48 +1,55 @@
-// Steps that the schedule's test groups share: attaching to the program, reading the clock,
-// filling the two boxes without passing through a time that would fire, and arming.
+// Steps that the schedule's and the bad-input groups share: the clock, the texts of boxes and
+// labels whatever their length, filling the two boxes without passing through a time that
+// would fire, a click on 按钮1, pasting, and waiting for the status text of a tick.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "tests/ui/group_report.h"
-#include "tests/ui/live_program.h"
+#include "tests/ui/check.h"
+#include "tests/ui/program.h"
 
-namespace orvenal::ui {
+namespace orvenal::ui_test {
 
-// The program's start under a loaded Wine can take a while.
-inline constexpr Ms kStartTimeoutMs = 30000;
-inline constexpr Ms kTickPeriodMs = 1000;
-// A tick that should come within one period may be late on a busy machine by this much.
-inline constexpr Ms kTickSlackMs = 1500;
-inline constexpr Ms kExitTimeoutMs = 10000;
-// An hour box text that no clock ever matches, so that the other box can hold anything.
+inline constexpr milliseconds kTickPeriod{1000};
+// A tick due within one period may come this much later on a busy machine.
+inline constexpr milliseconds kTickSlack{1500};
+// The next tick after a change to the boxes: the one due may just have passed.
+inline constexpr milliseconds kNextTickDeadline{2 * kTickPeriod.count() + kTickSlack.count()};
+// An hour box text that no clock matches, so that the other box may hold anything.
 inline constexpr std::string_view kNeverHour = "99";
 inline constexpr int kHoursPerDay = 24;
 inline constexpr int kMinutesPerHour = 60;
 
-std::optional<LiveProgram> AttachOrReport(GroupReport& report);
-
 SYSTEMTIME LocalNow();
-// Returns at once when the second of the minute is at most latest_second; otherwise waits for
-// the next minute to begin, so that a case has the rest of the minute to run in.
+// Returns at once while the second of the minute is at most latest_second; otherwise waits
+// for the next minute, so that a case has the rest of a minute to run in.
 void WaitForRoomInMinute(int latest_second);
-// Two digits, as a person types an hour or a minute.
-std::string TwoDigits(int number);
-// An hour half a day from now: a box holding it cannot match for hours.
+// An hour half a day from now, as two digits: a box holding it cannot match for hours.
 std::string FarHour();
+
+// The window's whole text, however long; "(no answer)" when it does not answer.
+std::string FullText(HWND hwnd);
+bool SetText(HWND hwnd, std::string_view text);
 
 // Fills the boxes so that no state on the way matches the clock when the final one does not:
 // the hour box holds kNeverHour while the minute box changes.
-bool FillBoxes(GroupReport& report, const LiveProgram& program, std::string_view hour,
-               std::string_view minute);
-// Waits until the status label shows what the boxes hold now, read back from them.
-bool WaitForStatus(GroupReport& report, const LiveProgram& program, Ms timeout);
+bool FillBoxes(Case& c, const Program& app, std::string_view hour, std::string_view minute);
+// Clicks 按钮1 through the button itself (BM_CLICK), as the mouse would.
+bool ClickArm(Case& c, const Program& app);
+// Puts the text on the clipboard as CF_TEXT and pastes it over the box's whole text.
+bool PasteInto(Case& c, const Program& app, ControlId box, std::string_view text);
+// Waits until 标签2 shows the status text for what the boxes hold, as read back from them.
+bool ExpectStatus(Case& c, const Program& app, milliseconds deadline = kNextTickDeadline);
 // Fills the boxes, clicks 按钮1 and waits for the first tick's status text.
-bool Arm(GroupReport& report, const LiveProgram& program, std::string_view hour,
-         std::string_view minute);
+bool Arm(Case& c, const Program& app, std::string_view hour, std::string_view minute);
 
-}  // namespace orvenal::ui
+// Shown(text) for a failure message: control bytes, bytes the code page would not pair into a
+// character, the quote and the backslash as \xNN; a long text cut in the middle, its length
+// said.
+std::string Shown(std::string_view text);
+std::string Ms(milliseconds duration);
+
+}  // namespace orvenal::ui_test

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvenal::ui {
+namespace orvenal::ui_test {
 
 inline constexpr std::string_view kStoredStatus = "设置关机时间为：";
 inline constexpr std::string_view kStatusPrefix = "设置的关机时间为：";
@@ -18,4 +18,4 @@ inline std::string StatusText(std::string_view hour, std::string_view minute) {
   return text;
 }
 
-}  // namespace orvenal::ui
+}  // namespace orvenal::ui_test

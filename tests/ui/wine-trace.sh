@@ -7,10 +7,11 @@
 # taken here, on the Linux side.
 #
 #   wine_trace_functions FUNCTION...  the only functions the relay trace reports (dll.Function)
-#   wine_trace_start TRACE EXE        start EXE with the relay trace going to TRACE; sets
-#                                     WINE_TRACE_PID to the launcher, which exits with EXE
-#   wine_trace_wait SECONDS           wait for that program to end; its exit code, or
+#   wine_trace_run TRACE EXE [ARG...] run EXE, and what it starts, with the relay trace
+#                                     going to TRACE; returns EXE's exit code
+#   wine_wait_pid PID SECONDS         wait for a background job to end; its exit code, or
 #                                     WINE_TRACE_TIMED_OUT if it still runs
+#   wine_utf8                         filter: a driver's code page 936 CRLF lines as UTF-8
 #   wine_trace_image_size EXE         the image size from EXE's PE header, as 0x...
 #   wine_trace_calls TRACE EXE        the traced calls that EXE's own image made
 #   wine_unix_pid NAME [SECONDS]      wait for the unix process running NAME in this prefix
@@ -21,7 +22,6 @@
 WINE_TRACE_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINE_TRACE_CHANNELS=+pid,+timestamp,+loaddll,+relay
 WINE_TRACE_OBJDUMP=${WINE_TRACE_OBJDUMP:-x86_64-w64-mingw32-objdump}
-WINE_TRACE_PID=
 WINE_TRACE_TIMED_OUT=124
 # /proc/PID/stat: utime and stime are fields 14 and 15; the command name before them is in
 # parentheses and may hold spaces, so fields are counted from 0 after its closing parenthesis.
@@ -36,23 +36,28 @@ wine_trace_functions() {
     >/dev/null 2>&1 || wine_env_die "could not set RelayInclude in $WINEPREFIX"
 }
 
-wine_trace_start() {
-  local trace=$1 exe=$2
-  WINEDEBUG=$WINE_TRACE_CHANNELS "$WINE_ENV_WINE" "$exe" 2>"$trace" &
-  WINE_TRACE_PID=$!
+# A program the traced one starts inherits both the channels and the unix stderr.
+wine_trace_run() {
+  local trace=$1
+  shift
+  WINEDEBUG=$WINE_TRACE_CHANNELS "$WINE_ENV_WINE" "$@" 2>"$trace"
 }
 
-wine_trace_wait() {
-  local seconds=$1 tries
+wine_wait_pid() {
+  local pid=$1 seconds=$2 tries
   for ((tries = 0; tries < seconds * 10; tries++)); do
-    if ! kill -0 "$WINE_TRACE_PID" 2>/dev/null; then
-      wait "$WINE_TRACE_PID"
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
       return
     fi
     sleep 0.1
   done
-  echo "wine-trace: the program still runs after $seconds s" >&2
+  echo "wine-trace: process $pid still runs after $seconds s" >&2
   return "$WINE_TRACE_TIMED_OUT"
+}
+
+wine_utf8() {
+  tr -d '\r' | iconv -f GB18030 -t UTF-8 -c
 }
 
 wine_trace_image_size() {
