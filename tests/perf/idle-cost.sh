@@ -29,6 +29,7 @@ source tests/ui/wine-env.sh
 source tests/ui/wine-trace.sh
 wine_env_start_x
 wine_env_use_prefix "$build/perf-prefix"
+wine_trace_trap
 
 clock_ticks=$(getconf CLK_TCK)
 

@@ -16,11 +16,11 @@ namespace orvenal::ui_test {
 namespace {
 
 // A first tick sooner than this after the click would be the click's own doing.
-constexpr milliseconds kEarliestFirstTick{800};
+constexpr Milliseconds kEarliestFirstTick{800};
 // After a second click half-way through a period, the next tick comes half a period later if
 // the click left the timer alone, a whole period later if it restarted it.
-constexpr milliseconds kHalfPeriod{500};
-constexpr milliseconds kLatestKeptPhaseTick{800};
+constexpr Milliseconds kHalfPeriod{500};
+constexpr Milliseconds kLatestKeptPhaseTick{800};
 constexpr int kPhaseAttempts = 3;
 // The minute box's texts around each second click, which make the next tick visible.
 constexpr int kMinuteBeforeSecondClick = 40;
@@ -28,15 +28,15 @@ constexpr int kMinuteAfterSecondClick = 50;
 // A case that uses the clock's minute must start early enough to finish within it.
 constexpr int kLatestNearMissSecond = 45;
 constexpr int kLatestPowerOffSecond = 55;
-constexpr milliseconds kPowerOffDeadline{10000};
+constexpr Milliseconds kPowerOffDeadline{10000};
 constexpr int kObservedTicks = 3;
 // The soak's hour box: an hour followed by characters that the number ignores, so that a
 // tick that loses a box text it read loses kilobytes.
 constexpr std::size_t kLongBoxCharacters = 1000;
 constexpr int kLineBufferSize = 64;
 
-milliseconds Since(std::uint64_t start) {
-  return milliseconds{::GetTickCount64() - start};
+Milliseconds Since(std::uint64_t start) {
+  return Milliseconds{::GetTickCount64() - start};
 }
 
 void Say(const std::string& line) {
@@ -59,10 +59,10 @@ void StatusAtFirstTick(Case& c, const Program& app) {
   }
   c.Expect(FullText(label) == kStoredStatus,
            "the click itself changed 标签2 to " + Quoted(FullText(label)));
-  if (!ExpectStatus(c, app, milliseconds{kTickPeriod.count() + kTickSlack.count()})) {
+  if (!ExpectStatus(c, app, Milliseconds{kTickPeriod.count() + kTickSlack.count()})) {
     return;
   }
-  const milliseconds first = Since(clicked);
+  const Milliseconds first = Since(clicked);
   c.Expect(first.count() >= kEarliestFirstTick.count(),
            "the status text came only " + Ms(first) + " after the click");
   c.Expect(FullText(label) == StatusText(hour, kMinute),
@@ -116,7 +116,7 @@ void SecondClickKeepsPhase(Case& c, const Program& app) {
         !ExpectStatus(c, app)) {
       return;
     }
-    const milliseconds wait = Since(clicked);
+    const Milliseconds wait = Since(clicked);
     if (wait.count() < kLatestKeptPhaseTick.count()) {
       return;
     }

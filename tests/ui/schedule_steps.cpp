@@ -15,7 +15,7 @@
 namespace orvenal::ui_test {
 namespace {
 
-constexpr milliseconds kMinuteDeadline{70000};
+constexpr Milliseconds kMinuteDeadline{70000};
 constexpr UINT kMessageTimeoutMs = 5000;
 constexpr int kHalfDay = 12;
 // WM_GETTEXTLENGTH may count characters where bytes are wanted: at most two bytes each.
@@ -135,7 +135,7 @@ bool PasteInto(Case& c, const Program& app, ControlId box, std::string_view text
                   "the box did not take WM_PASTE");
 }
 
-bool ExpectStatus(Case& c, const Program& app, milliseconds deadline) {
+bool ExpectStatus(Case& c, const Program& app, Milliseconds deadline) {
   const std::string expected =
       StatusText(FullText(app.Control(ids::kEditBox1)), FullText(app.Control(ids::kEditBox2)));
   const HWND label = app.Control(ids::kLabel2);
@@ -148,7 +148,7 @@ bool ExpectStatus(Case& c, const Program& app, milliseconds deadline) {
 
 bool Arm(Case& c, const Program& app, std::string_view hour, std::string_view minute) {
   return FillBoxes(c, app, hour, minute) && ClickArm(c, app) &&
-         ExpectStatus(c, app, milliseconds{kTickPeriod.count() + kTickSlack.count()});
+         ExpectStatus(c, app, Milliseconds{kTickPeriod.count() + kTickSlack.count()});
 }
 
 std::string Shown(std::string_view text) {
@@ -160,7 +160,7 @@ std::string Shown(std::string_view text) {
   return shown.append(Escaped(text.substr(text.size() - kShownEdge)));
 }
 
-std::string Ms(milliseconds duration) {
+std::string Ms(Milliseconds duration) {
   return std::to_string(duration.count()) + " ms";
 }
 

@@ -13,11 +13,11 @@
 
 namespace orvenal::ui_test {
 
-inline constexpr milliseconds kTickPeriod{1000};
+inline constexpr Milliseconds kTickPeriod{1000};
 // A tick due within one period may come this much later on a busy machine.
-inline constexpr milliseconds kTickSlack{1500};
+inline constexpr Milliseconds kTickSlack{1500};
 // The next tick after a change to the boxes: the one due may just have passed.
-inline constexpr milliseconds kNextTickDeadline{2 * kTickPeriod.count() + kTickSlack.count()};
+inline constexpr Milliseconds kNextTickDeadline{2 * kTickPeriod.count() + kTickSlack.count()};
 // An hour box text that no clock matches, so that the other box may hold anything.
 inline constexpr std::string_view kNeverHour = "99";
 inline constexpr int kHoursPerDay = 24;
@@ -42,7 +42,7 @@ bool ClickArm(Case& c, const Program& app);
 // Puts the text on the clipboard as CF_TEXT and pastes it over the box's whole text.
 bool PasteInto(Case& c, const Program& app, ControlId box, std::string_view text);
 // Waits until 标签2 shows the status text for what the boxes hold, as read back from them.
-bool ExpectStatus(Case& c, const Program& app, milliseconds deadline = kNextTickDeadline);
+bool ExpectStatus(Case& c, const Program& app, Milliseconds deadline = kNextTickDeadline);
 // Fills the boxes, clicks 按钮1 and waits for the first tick's status text.
 bool Arm(Case& c, const Program& app, std::string_view hour, std::string_view minute);
 
@@ -50,6 +50,6 @@ bool Arm(Case& c, const Program& app, std::string_view hour, std::string_view mi
 // character, the quote and the backslash as \xNN; a long text cut in the middle, its length
 // said.
 std::string Shown(std::string_view text);
-std::string Ms(milliseconds duration);
+std::string Ms(Milliseconds duration);
 
 }  // namespace orvenal::ui_test

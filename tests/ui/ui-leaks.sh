@@ -45,9 +45,8 @@ traced=("${gdi_creates[@]/#/gdi32.}" user32.GetDC user32.GetDCEx user32.GetWindo
 trace_bytes() { stat -c %s "$work/leaks.trace"; }
 
 wine_env_start_x
-# wine_env_stop's first step fails once the session has ended by itself.
-trap 'set +e; wine_env_stop' EXIT
 wine_env_use_prefix "${ORVENAL_WINEPREFIX:-$work/prefix}"
+wine_trace_trap
 wine_trace_functions "${traced[@]}"
 
 # The driver's group "soak" arms the program, says "armed", and closes it when a line arrives

@@ -56,9 +56,8 @@ run_without_request() {
 }
 
 wine_env_start_x
-# wine_env_stop's first step fails once the session has ended by itself.
-trap 'set +e; wine_env_stop' EXIT
 wine_env_use_prefix "$work/prefix"
+wine_trace_trap
 wine_trace_functions "${traced[@]}"
 
 for group in schedule near_miss; do

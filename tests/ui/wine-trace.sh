@@ -12,6 +12,7 @@
 #   wine_wait_pid PID SECONDS         wait for a background job to end; its exit code, or
 #                                     WINE_TRACE_TIMED_OUT if it still runs
 #   wine_utf8                         filter: a driver's code page 936 CRLF lines as UTF-8
+#   wine_trace_trap                   clean up on exit also after the session has ended
 #   wine_trace_image_size EXE         the image size from EXE's PE header, as 0x...
 #   wine_trace_calls TRACE EXE        the traced calls that EXE's own image made
 #   wine_unix_pid NAME [SECONDS]      wait for the unix process running NAME in this prefix
@@ -40,7 +41,16 @@ wine_trace_functions() {
 wine_trace_run() {
   local trace=$1
   shift
-  WINEDEBUG=$WINE_TRACE_CHANNELS "$WINE_ENV_WINE" "$@" 2>"$trace"
+  WINEDEBUG=$WINE_TRACE_CHANNELS wine_env_run "$@" 2>"$trace"
+}
+
+# wine_env_stop's first step fails once a session has ended by itself (as the power-off
+# request ends it), and under set -e that would leave the X server running. To be called
+# after wine_env_use_prefix, which sets the traps of wine-env.sh.
+wine_trace_trap() {
+  trap 'set +e; wine_env_stop' EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM HUP
 }
 
 wine_wait_pid() {
