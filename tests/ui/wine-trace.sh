@@ -33,7 +33,7 @@ WINE_TRACE_STIME_AFTER_NAME=12
 # It lives in the prefix and tells only traced processes anything.
 wine_trace_functions() {
   local IFS=';'
-  "$WINE_ENV_WINE" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d "$*" /f \
+  wine_env_run reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d "$*" /f \
     >/dev/null 2>&1 || wine_env_die "could not set RelayInclude in $WINEPREFIX"
 }
 
