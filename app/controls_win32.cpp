@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/controls_win32.h"
+#include "resources/resource_ids.h"
 
 namespace orvenal {
 
@@ -14,7 +15,6 @@ LRESULT CALLBACK TimerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
 namespace {
 
 constexpr UINT kControlClassStyles = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-constexpr WORD kHandCursorId = 1032;
 
 bool RegisterKind(HINSTANCE instance, const char* name, WNDPROC procedure, HCURSOR cursor) {
   WNDCLASSEXA window_class{};
@@ -31,7 +31,7 @@ bool RegisterKind(HINSTANCE instance, const char* name, WNDPROC procedure, HCURS
 
 bool RegisterControlClasses(HINSTANCE instance) {
   HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
-  HCURSOR hand = LoadCursorA(instance, MAKEINTRESOURCEA(kHandCursorId));
+  HCURSOR hand = LoadCursorA(instance, MAKEINTRESOURCEA(ORVENAL_HAND_CURSOR_ID));
   return RegisterKind(instance, kLabelClass, LabelProc, arrow) &&
          RegisterKind(instance, kHyperLinkerClass, HyperLinkerProc, hand) &&
          RegisterKind(instance, kTimerClass, TimerProc, arrow);

@@ -81,7 +81,7 @@ void SetProgramIcons(HWND hwnd, HINSTANCE instance) {
   for (const IconSize& icon : kIcons) {
     // Shared icons belong to the system, so nothing has to destroy them with the window.
     HANDLE image =
-        LoadImageA(instance, kProgramIconName, IMAGE_ICON, GetSystemMetrics(icon.width_metric),
+        LoadImageA(instance, ORVENAL_ICON_NAME, IMAGE_ICON, GetSystemMetrics(icon.width_metric),
                    GetSystemMetrics(icon.height_metric), LR_SHARED);
     SendMessageA(hwnd, WM_SETICON, icon.kind, reinterpret_cast<LPARAM>(image));
   }

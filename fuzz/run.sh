@@ -17,6 +17,7 @@ shift $(($# > 0 ? 1 : 0))
 TARGETS=(
   "text_to_number_fuzz | values/text.cpp values/text_to_number.cpp"
   "date_time_fuzz | values/text.cpp values/date_time.cpp values/local_clock.cpp"
+  "hyperlink_command_fuzz | app/hyperlink_open.cpp"
 )
 
 CXX=${CXX:-clang++}
