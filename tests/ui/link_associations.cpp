@@ -10,7 +10,7 @@
 namespace orvenal::ui_test {
 namespace {
 
-constexpr char kSavedRoot[] = "Software\\Orvenal UI driver\\Saved classes";
+constexpr char kSavedRoot[] = "Software\\Orvenal UI driver, saved classes";
 // Set on the copy once every key is in it; a copy without it was cut short before anything
 // in HKEY_CLASSES_ROOT changed, and is taken again.
 constexpr char kCompleteValue[] = "complete";
