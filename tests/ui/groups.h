@@ -13,6 +13,7 @@
 namespace orvenal::ui_test {
 
 void RunFrameGroup(Suite& suite);
+void RunLinkGroup(Suite& suite);
 
 struct Group {
   std::string_view name;
@@ -21,6 +22,7 @@ struct Group {
 
 inline constexpr std::array kGroups{
     Group{"frame", RunFrameGroup},
+    Group{"link", RunLinkGroup},
 };
 
 }  // namespace orvenal::ui_test
