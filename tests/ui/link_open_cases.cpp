@@ -54,7 +54,7 @@ void PressOpensBeforeRelease(Suite& suite, const Setup& setup) {
       WaitFor(
           c, "the press alone to start the stand-in browser",
           [&] { return !setup.recorder.Lines().empty(); },
-          [&] { return Listed(setup.recorder.Lines()); });
+          [&] { return Listed(setup.recorder.Lines(), setup.recorder); });
       SendPointer({{Pointer::kLeftUp, places.centre}});
       if (Settle(c, app)) {
         ExpectLines(c, setup.recorder, {ShellLine(setup.recorder)}, "after press and release");
@@ -189,20 +189,21 @@ void FallbackCases(Suite& suite, const Setup& setup) {
   for (const FallbackCase& row : kFallbacks) {
     const std::string command = Expand(row.open_command, setup.recorder);
     const std::string runs = Expand(row.runs, setup.recorder);
-    suite.Run(
-        "link: without the shell, the .htm command " + Quoted(command) + " runs " + Quoted(runs),
-        [&](Case& c) {
-          setup.classes.Set({std::nullopt, {true, std::string(kTestPageType), command}});
-          RequireShellFails();
-          setup.recorder.ClearLog();
-          WithProgram(c, suite, [&](const Program& app, HWND, const LinkPlaces& places) {
-            SendPointer(ClickSteps(places.centre));
-            if (Settle(c, app)) {
-              ExpectLines(c, setup.recorder, {runs}, "after a click");
-            }
-            ExpectStillRunning(c, app, "after a click");
-          });
-        });
+    // Named by the patterns: {R} is the quoted stand-in path, {T} the link's address.
+    suite.Run("link: without the shell, the .htm command " + Quoted(row.open_command) + " runs " +
+                  Quoted(row.runs),
+              [&](Case& c) {
+                setup.classes.Set({std::nullopt, {true, std::string(kTestPageType), command}});
+                RequireShellFails();
+                setup.recorder.ClearLog();
+                WithProgram(c, suite, [&](const Program& app, HWND, const LinkPlaces& places) {
+                  SendPointer(ClickSteps(places.centre));
+                  if (Settle(c, app)) {
+                    ExpectLines(c, setup.recorder, {runs}, "after a click");
+                  }
+                  ExpectStillRunning(c, app, "after a click");
+                });
+              });
   }
 }
 

@@ -1,8 +1,8 @@
 // A stand-in web browser for the link cases. The cases register it in the test prefix as the
-// program that opens web addresses and HTML files; when started with arguments it appends its
-// whole command line, exactly as Windows hands it over, as one line to link_recorder.log
-// beside itself and exits. The cases read that log to see what the program under test asked
-// the system to run, and how often.
+// program that opens web addresses and HTML files; when started with arguments it appends the
+// show command it was started with and its whole command line, exactly as Windows hands it
+// over, as one line to link_recorder.log beside itself and exits. The cases read that log to
+// see what the program under test asked the system to run, how and how often.
 //
 // It is a GUI-subsystem program on purpose: a console program started from a window program
 // would bring up a console window under Wine and could take the foreground from the window
@@ -43,6 +43,14 @@ std::string LogPath() {
   return path.substr(0, path.find_last_of('\\') + 1) + std::string(kRecorderLogFileName);
 }
 
+std::string ShowCommand() {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  ::GetStartupInfoA(&startup);
+  return (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? std::to_string(startup.wShowWindow)
+                                                       : std::string(kNoShowCommand);
+}
+
 // One WriteFile with FILE_APPEND_DATA per line: recorders started close together append
 // whole lines and never interleave.
 int Record(std::string_view command_line) {
@@ -52,7 +60,7 @@ int Record(std::string_view command_line) {
   if (log == INVALID_HANDLE_VALUE) {
     return kCannotWrite;
   }
-  const std::string line = std::string(command_line) + "\n";
+  const std::string line = ShowCommand() + " " + std::string(command_line) + "\n";
   DWORD written = 0;
   const BOOL ok = ::WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
   ::CloseHandle(log);

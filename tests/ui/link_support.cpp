@@ -88,6 +88,22 @@ void Recorder::ClearLog() const {
 }
 
 std::vector<std::string> Recorder::Lines() const {
+  std::vector<std::string> lines = Entries();
+  for (std::string& line : lines) {
+    line.erase(0, line.find(' ') + 1);
+  }
+  return lines;
+}
+
+std::vector<std::string> Recorder::ShowCommands() const {
+  std::vector<std::string> shows = Entries();
+  for (std::string& show : shows) {
+    show = show.substr(0, show.find(' '));
+  }
+  return shows;
+}
+
+std::vector<std::string> Recorder::Entries() const {
   std::vector<std::string> lines;
   const HANDLE file = ::CreateFileA(log_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -126,12 +142,16 @@ int Recorder::Running() {
   return running;
 }
 
-std::string Listed(const std::vector<std::string>& lines) {
+std::string Listed(const std::vector<std::string>& lines, const Recorder& recorder) {
   if (lines.empty()) {
     return "no line";
   }
+  const std::string path = recorder.Quoted();
   std::string text;
-  for (const std::string& line : lines) {
+  for (std::string line : lines) {
+    for (std::size_t at = line.find(path); at != std::string::npos; at = line.find(path, at)) {
+      line.replace(at, path.size(), "{R}");
+    }
     text += (text.empty() ? "" : ", ") + Quoted(line);
   }
   return text;
@@ -222,7 +242,13 @@ void ExpectLines(Case& c, const Recorder& recorder, const std::vector<std::strin
                  std::string_view after) {
   const std::vector<std::string> lines = recorder.Lines();
   c.Expect(lines == expected, std::string(after) + ": the stand-in browser logged " +
-                                  Listed(lines) + ", expected " + Listed(expected));
+                                  Listed(lines, recorder) + ", expected " +
+                                  Listed(expected, recorder));
+  const std::string shown = std::to_string(SW_SHOW);
+  for (const std::string& show : recorder.ShowCommands()) {
+    c.Expect(show == shown, std::string(after) + ": a stand-in browser started with show command " +
+                                show + ", expected SW_SHOW (" + shown + ")");
+  }
 }
 
 void ExpectStillRunning(Case& c, const Program& app, std::string_view after) {

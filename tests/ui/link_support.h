@@ -33,18 +33,24 @@ class Recorder {
   std::string Quoted() const { return "\"" + exe_ + "\""; }
   // Throws CaseAborted when the old log cannot be removed.
   void ClearLog() const;
-  // The complete lines of the log; a line still being written is left out.
+  // The command lines of the starts logged so far; a line still being written is left out.
   std::vector<std::string> Lines() const;
+  // The show commands of the same starts, as the log writes them.
+  std::vector<std::string> ShowCommands() const;
   // How many stand-in browsers run at this moment.
   static int Running();
 
  private:
+  // The complete lines of the log, show command and command line.
+  std::vector<std::string> Entries() const;
+
   std::string exe_;
   std::string log_;
 };
 
-// The lines as a failure message lists them.
-std::string Listed(const std::vector<std::string>& lines);
+// The lines as a failure message lists them, each quoted, with the quoted stand-in path
+// written as {R}.
+std::string Listed(const std::vector<std::string>& lines, const Recorder& recorder);
 
 // Fills "{R}" with the quoted stand-in path and "{T}" with the link's address, so that the
 // case tables read like the command lines they stand for.
@@ -84,7 +90,8 @@ HWND CaptureOf(const Program& app);
 // runs any more; fails the case and returns false when that does not happen in time.
 bool Settle(Case& c, const Program& app);
 
-// Fails the case unless the log holds exactly the expected lines.
+// Fails the case unless the log holds exactly the expected command lines, each started with
+// SW_SHOW.
 void ExpectLines(Case& c, const Recorder& recorder, const std::vector<std::string>& expected,
                  std::string_view after);
 
