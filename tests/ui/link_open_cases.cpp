@@ -246,7 +246,9 @@ void NothingToOpenRows(Suite& suite, const Setup& setup) {
                   if (Settle(c, app) && row.runs_nothing) {
                     ExpectLines(c, setup.recorder, {}, "after the failed press");
                   }
-                  ExpectStillRunning(c, app, "after the failed press");
+                  if (!ExpectStillRunning(c, app, "after the failed press")) {
+                    return;
+                  }
                   setup.classes.Set(ShellWorks(setup.recorder));
                   setup.recorder.ClearLog();
                   // Away from the first press, so that the two do not make a double click.

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "app/control_ids.h"
 #include "tests/ui/input.h"
@@ -213,9 +215,24 @@ HWND CaptureOf(const Program& app) {
 // Input reaches the program in order, and posted messages are handled before input, so once
 // the check key shows in the focused edit box, everything sent earlier has been handled.
 bool Settle(Case& c, const Program& app) {
+  // A program that has ended answers nothing; say so at once instead of at the deadline.
+  const auto wait_on_program = [&](std::string_view expectation,
+                                   const std::function<bool()>& condition,
+                                   const std::function<std::string()>& seen) {
+    if (!WaitFor(
+            c, expectation, [&] { return app.ExitCode().has_value() || condition(); }, seen)) {
+      return false;
+    }
+    if (const std::optional<std::int32_t> code = app.ExitCode()) {
+      c.Fail("the program ended with code " + std::to_string(*code) + " before " +
+             std::string(expectation));
+      return false;
+    }
+    return true;
+  };
   HWND focus = nullptr;
-  if (!WaitFor(
-          c, "a focused window in the program to type the check key into",
+  if (!wait_on_program(
+          "a focused window in the program to type the check key into",
           [&] { return (focus = app.Focus()) != nullptr; },
           [] {
             return "the foreground window of class " + Quoted(WindowClass(::GetForegroundWindow()));
@@ -228,8 +245,8 @@ bool Settle(Case& c, const Program& app) {
   };
   const auto before = keys_in();
   TypeText(std::string(1, kCheckKey));
-  if (!WaitFor(
-          c, "the check key typed after the input to show in " + app.Describe(focus),
+  if (!wait_on_program(
+          "the check key typed after the input to show in " + app.Describe(focus),
           [&] { return keys_in() > before; }, [&] { return Quoted(WindowText(focus)); })) {
     return false;
   }
@@ -251,17 +268,19 @@ void ExpectLines(Case& c, const Recorder& recorder, const std::vector<std::strin
   }
 }
 
-void ExpectStillRunning(Case& c, const Program& app, std::string_view after) {
+bool ExpectStillRunning(Case& c, const Program& app, std::string_view after) {
   if (const std::optional<std::int32_t> code = app.ExitCode()) {
     c.Fail(std::string(after) + ": the program ended with code " + std::to_string(*code));
-    return;
+    return false;
   }
-  c.Expect(::IsWindow(app.window()) && ::IsWindowVisible(app.window()),
-           std::string(after) + ": the main window is gone");
+  bool ok = c.Expect(::IsWindow(app.window()) && ::IsWindowVisible(app.window()),
+                     std::string(after) + ": the main window is gone");
   for (HWND other : OtherWindows(app)) {
     c.Fail(std::string(after) + ": the program shows " + app.Describe(other) + " " +
            Quoted(WindowText(other)));
+    ok = false;
   }
+  return ok;
 }
 
 void WithProgram(Case& c, const Suite& suite,

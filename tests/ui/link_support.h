@@ -95,9 +95,9 @@ bool Settle(Case& c, const Program& app);
 void ExpectLines(Case& c, const Recorder& recorder, const std::vector<std::string>& expected,
                  std::string_view after);
 
-// Fails the case when the program has ended, lost its window or shows another one, such as a
-// message box.
-void ExpectStillRunning(Case& c, const Program& app, std::string_view after);
+// Fails the case and returns false when the program has ended, lost its window or shows
+// another one, such as a message box.
+bool ExpectStillRunning(Case& c, const Program& app, std::string_view after);
 
 // Starts the program, puts the pointer beside the link and the window in front, and runs the
 // body with the program, its link and the places on it.
