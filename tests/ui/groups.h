@@ -13,6 +13,7 @@
 namespace orvenal::ui_test {
 
 void RunFrameGroup(Suite& suite);
+void RunLinkGroup(Suite& suite);
 void RunScheduleGroup(Suite& suite);
 void RunNearMissGroup(Suite& suite);
 // Ends the Wine session when the program is right: run it last, in a prefix of its own.
@@ -26,9 +27,13 @@ struct Group {
 };
 
 inline constexpr std::array kGroups{
-    Group{"frame", RunFrameGroup},        Group{"schedule", RunScheduleGroup},
-    Group{"near_miss", RunNearMissGroup}, Group{"power_request", RunPowerRequestGroup},
-    Group{"soak", RunSoakGroup},          Group{"bad_input", RunBadInputGroup},
+    Group{"frame", RunFrameGroup},
+    Group{"link", RunLinkGroup},
+    Group{"schedule", RunScheduleGroup},
+    Group{"near_miss", RunNearMissGroup},
+    Group{"power_request", RunPowerRequestGroup},
+    Group{"soak", RunSoakGroup},
+    Group{"bad_input", RunBadInputGroup},
 };
 
 }  // namespace orvenal::ui_test

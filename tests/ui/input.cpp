@@ -80,7 +80,7 @@ void TypeText(std::string_view ascii) {
   Send(inputs);
 }
 
-void ClickAt(POINT screen_point, HWND window, DWORD ui_thread) {
+void MovePointerTo(POINT screen_point, HWND window) {
   const LONG x = screen_point.x * kAbsoluteScale / (::GetSystemMetrics(SM_CXSCREEN) - 1);
   const LONG y = screen_point.y * kAbsoluteScale / (::GetSystemMetrics(SM_CYSCREEN) - 1);
   std::vector<INPUT> move{Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)};
@@ -97,6 +97,10 @@ void ClickAt(POINT screen_point, HWND window, DWORD ui_thread) {
         return false;
       },
       kReactionDeadline);
+}
+
+void ClickAt(POINT screen_point, HWND window, DWORD ui_thread) {
+  MovePointerTo(screen_point, window);
   std::vector<INPUT> press{Mouse(MOUSEEVENTF_LEFTDOWN, 0, 0)};
   Send(press);
   // Not every window captures the mouse on a press; a click on one that does not just goes

@@ -23,6 +23,10 @@ void PressChord(const std::vector<WORD>& keys);
 // ANSI functions.
 void TypeText(std::string_view ascii);
 
+// Moves the pointer to the point in screen coordinates, over a window of the program, and
+// waits until it stays there once the program has taken in its pending input (see ClickAt).
+void MovePointerTo(POINT screen_point, HWND window);
+
 // Moves the pointer to the point in screen coordinates and clicks the left button there,
 // over a window of the program (given, with its thread, to wait on).
 //
