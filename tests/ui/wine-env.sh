@@ -92,11 +92,15 @@ wine_env_use_prefix() {
   local ready=$prefix/.orvenal-ready
   [[ -e $ready ]] && return 0
   rm -rf "$prefix"
+  # Without a debugger registered, a crashing program ends at once with its exception code
+  # instead of leaving a debugger behind that holds the test's output open until its timeout.
   if ! wine_env_run wineboot --init >/dev/null 2>&1 ||
     ! wine_env_run reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
       >/dev/null 2>&1 ||
     ! wine_env_run reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default \
-      /d "$WINE_ENV_DESKTOP_SIZE" /f >/dev/null 2>&1; then
+      /d "$WINE_ENV_DESKTOP_SIZE" /f >/dev/null 2>&1 ||
+    ! wine_env_run reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+      /v Debugger /d 'C:\windows\no-debugger.exe %ld %ld' /f >/dev/null 2>&1; then
     wine_env_die "could not create the Wine prefix $prefix"
     return 1
   fi
