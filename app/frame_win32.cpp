@@ -222,6 +222,7 @@ PropertyValue Frame::ReadProperty(ControlId window, ControlId control, int prope
   }
   switch (state.record->kind) {
     case Kind::Label:
+      return Text::CopyOrNull(state.caption);
     case Kind::EditBox:
       return Text::CopyOrNull(WindowText(state.hwnd));
     case Kind::Timer:
@@ -239,7 +240,10 @@ void Frame::WriteProperty(ControlId window, ControlId control, int property, int
   }
   switch (state.record->kind) {
     case Kind::Label:
-      SetWindowTextA(state.hwnd, TextValue(value).CStr());
+      // The label paints from its own copy; the window text is kept the same for anything
+      // that reads it from outside.
+      state.caption = TextValue(value).View();
+      SetWindowTextA(state.hwnd, state.caption.c_str());
       // Repainted by the loop once the handler has returned; the paint fills the background.
       InvalidateRect(state.hwnd, nullptr, FALSE);
       return;

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "app/controls_win32.h"
-#include "app/window_text_win32.h"
 
 namespace orvenal {
 namespace {
@@ -62,7 +61,7 @@ void PaintLabel(const ControlState& state) {
   IntersectClipRect(paint.Dc(), area.left, area.top, area.right, area.bottom);
   FillRect(paint.Dc(), &area, BrushOrSystem(state.brush));
 
-  const std::string text = WindowText(state.hwnd);
+  const std::string& text = state.caption;
   if (text.empty()) {
     return;
   }
@@ -99,11 +98,12 @@ bool CreateLabel(ControlState& state, HWND parent, HINSTANCE instance) {
   const auto& settings = std::get<LabelSettings>(record.settings);
   state.brush = CreateColorBrush(settings.background);
   state.font = CreateStoredFont(settings.font);
-  state.hwnd = CreateWindowExA(
-      BorderExStyle(settings.border), kLabelClass, std::string(settings.caption).c_str(),
-      ChildStyles(record) | BorderPlainStyle(settings.border), record.rect.left, record.rect.top,
-      record.rect.width, record.rect.height, parent,
-      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(record.id)), instance, &state);
+  state.caption = settings.caption;
+  state.hwnd =
+      CreateWindowExA(BorderExStyle(settings.border), kLabelClass, state.caption.c_str(),
+                      ChildStyles(record) | BorderPlainStyle(settings.border), record.rect.left,
+                      record.rect.top, record.rect.width, record.rect.height, parent,
+                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(record.id)), instance, &state);
   return state.hwnd != nullptr;
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/control_ids.h"
@@ -27,6 +28,7 @@ struct ControlState {
   HWND hwnd = nullptr;
   UniqueBrush brush;              // background of a Label, an EditBox or a HyperLinker
   UniqueFont font;                // created from the stored font record; empty means the stock font
+  std::string caption;            // a Label's own copy of its window text, painted from
   WNDPROC system_proc = nullptr;  // an EditBox's own EDIT procedure, which it forwards to
   std::int32_t period = 0;        // a Timer's period in milliseconds
   bool hover = false;             // a HyperLinker under the pointer
