@@ -48,6 +48,22 @@ DWORD ChildStyles(const Record& record) {
   return styles;
 }
 
+HWND CreateChildWindow(ControlState& state, DWORD ex_styles, const char* window_class,
+                       const char* text, DWORD styles, HWND parent, HINSTANCE instance) {
+  const Record& record = *state.record;
+  return CreateWindowExA(ex_styles, window_class, text, styles, record.rect.left, record.rect.top,
+                         record.rect.width, record.rect.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(record.id)), instance,
+                         &state);
+}
+
+ControlState* ControlStateFor(HWND hwnd, UINT message, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    AttachCreationState(hwnd, lparam);
+  }
+  return StateOf<ControlState>(hwnd);
+}
+
 DWORD BorderExStyle(Border border) {
   switch (border) {
     case Border::Sunken:

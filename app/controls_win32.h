@@ -33,6 +33,16 @@ void WriteTimerPeriod(ControlState& state, std::int32_t period);
 LRESULT EditBoxColors(const ControlState& state, HDC dc);
 
 // Shared control creation helpers.
+
+// Creates a control of one of the program's own classes as a hidden child window at its
+// recorded place, with its ControlId as window id and its state as creation parameter.
+HWND CreateChildWindow(ControlState& state, DWORD ex_styles, const char* window_class,
+                       const char* text, DWORD styles, HWND parent, HINSTANCE instance);
+
+// The state behind a window of the program's own classes: attached on WM_NCCREATE, and null
+// before that, when the window procedure has only the default handling to give.
+ControlState* ControlStateFor(HWND hwnd, UINT message, LPARAM lparam);
+
 DWORD ChildStyles(const Record& record);
 DWORD BorderExStyle(Border border);
 DWORD BorderPlainStyle(Border border);

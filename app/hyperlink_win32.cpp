@@ -84,10 +84,7 @@ void PaintLink(const ControlState& state) {
 }  // namespace
 
 LRESULT CALLBACK HyperLinkerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    AttachCreationState(hwnd, lparam);
-  }
-  auto* state = StateOf<ControlState>(hwnd);
+  ControlState* state = ControlStateFor(hwnd, message, lparam);
   if (state == nullptr) {
     return DefWindowProcA(hwnd, message, wparam, lparam);
   }
@@ -113,11 +110,10 @@ bool CreateHyperLinker(ControlState& state, HWND parent, HINSTANCE instance) {
   const HyperLinkerSettings& settings = std::get<HyperLinkerSettings>(record.settings);
   state.brush = CreateColorBrush(settings.background);
   state.font = CreateStoredFont(settings.font);
-  state.hwnd = CreateWindowExA(
-      BorderExStyle(settings.border), kHyperLinkerClass, std::string(settings.caption).c_str(),
-      ChildStyles(record) | BorderPlainStyle(settings.border), record.rect.left, record.rect.top,
-      record.rect.width, record.rect.height, parent,
-      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(record.id)), instance, &state);
+  state.hwnd =
+      CreateChildWindow(state, BorderExStyle(settings.border), kHyperLinkerClass,
+                        std::string(settings.caption).c_str(),
+                        ChildStyles(record) | BorderPlainStyle(settings.border), parent, instance);
   return state.hwnd != nullptr;
 }
 

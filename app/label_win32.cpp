@@ -73,10 +73,7 @@ void PaintLabel(const ControlState& state) {
 }  // namespace
 
 LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    AttachCreationState(hwnd, lparam);
-  }
-  auto* state = StateOf<ControlState>(hwnd);
+  ControlState* state = ControlStateFor(hwnd, message, lparam);
   if (state == nullptr) {
     return DefWindowProcA(hwnd, message, wparam, lparam);
   }
@@ -100,10 +97,8 @@ bool CreateLabel(ControlState& state, HWND parent, HINSTANCE instance) {
   state.font = CreateStoredFont(settings.font);
   state.caption = settings.caption;
   state.hwnd =
-      CreateWindowExA(BorderExStyle(settings.border), kLabelClass, state.caption.c_str(),
-                      ChildStyles(record) | BorderPlainStyle(settings.border), record.rect.left,
-                      record.rect.top, record.rect.width, record.rect.height, parent,
-                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(record.id)), instance, &state);
+      CreateChildWindow(state, BorderExStyle(settings.border), kLabelClass, state.caption.c_str(),
+                        ChildStyles(record) | BorderPlainStyle(settings.border), parent, instance);
   return state.hwnd != nullptr;
 }
 

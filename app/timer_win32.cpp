@@ -21,10 +21,7 @@ void OnTimerTick(ControlState& state, WPARAM timer) {
 }  // namespace
 
 LRESULT CALLBACK TimerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    AttachCreationState(hwnd, lparam);
-  }
-  auto* state = StateOf<ControlState>(hwnd);
+  ControlState* state = ControlStateFor(hwnd, message, lparam);
   if (state == nullptr) {
     return DefWindowProcA(hwnd, message, wparam, lparam);
   }
@@ -44,10 +41,7 @@ LRESULT CALLBACK TimerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam
 
 bool CreateTimer(ControlState& state, HWND parent, HINSTANCE instance) {
   const Record& record = *state.record;
-  state.hwnd =
-      CreateWindowExA(0, kTimerClass, "", ChildStyles(record), record.rect.left, record.rect.top,
-                      record.rect.width, record.rect.height, parent,
-                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(record.id)), instance, &state);
+  state.hwnd = CreateChildWindow(state, 0, kTimerClass, "", ChildStyles(record), parent, instance);
   if (state.hwnd == nullptr) {
     return false;
   }
