@@ -130,7 +130,6 @@ int Frame::RunEventLoop() {
 }
 
 void Frame::EndProgram() {
-  exiting_ = true;
   dispatcher_.Gate().Raise();
   if (exit_hook_) {
     const std::function<void()> hook = std::move(exit_hook_);

@@ -36,7 +36,6 @@ class Frame final : public PropertyAccess {
   void ForgetWindow(const LiveWindow& window);
 
   LinkOpenApi& LinkOpen() { return link_open_; }
-  HINSTANCE Instance() const { return instance_; }
 
   PropertyValue ReadProperty(ControlId window, ControlId control, int property,
                              int sub_index) override;
@@ -54,7 +53,6 @@ class Frame final : public PropertyAccess {
   std::vector<std::unique_ptr<LiveWindow>> windows_;
   std::function<void()> exit_hook_;
   bool loop_entered_ = false;
-  bool exiting_ = false;
 };
 
 }  // namespace orvenal
