@@ -60,8 +60,8 @@ wine_env_start_x() {
       fi
       sleep 0.1
     done
-    kill "$WINE_ENV_XVFB_PID" 2>/dev/null
-    wait "$WINE_ENV_XVFB_PID" 2>/dev/null
+    kill "$WINE_ENV_XVFB_PID" 2>/dev/null || true
+    wait "$WINE_ENV_XVFB_PID" 2>/dev/null || true
     WINE_ENV_XVFB_PID=
   done
   wine_env_die "no free X display between :$WINE_ENV_FIRST_DISPLAY and :$WINE_ENV_LAST_DISPLAY"
@@ -115,15 +115,17 @@ wine_env_run() {
 }
 
 # Stops every Wine process of the prefix and the Xvfb that wine_env_start_x started.
+# Every step is allowed to fail: the session may already be gone, for instance after a
+# power-off request ended it, and Xvfb must be stopped all the same.
 wine_env_stop() {
   if [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]]; then
-    "$WINE_ENV_WINESERVER" -k >/dev/null 2>&1
+    "$WINE_ENV_WINESERVER" -k >/dev/null 2>&1 || true
     # Wine's processes would complain if their X server went away first.
-    "$WINE_ENV_WINESERVER" -w >/dev/null 2>&1
+    "$WINE_ENV_WINESERVER" -w >/dev/null 2>&1 || true
   fi
   if [[ -n $WINE_ENV_XVFB_PID ]]; then
-    kill "$WINE_ENV_XVFB_PID" 2>/dev/null
-    wait "$WINE_ENV_XVFB_PID" 2>/dev/null
+    kill "$WINE_ENV_XVFB_PID" 2>/dev/null || true
+    wait "$WINE_ENV_XVFB_PID" 2>/dev/null || true
     WINE_ENV_XVFB_PID=
   fi
   return 0
